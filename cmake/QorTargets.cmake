@@ -1,0 +1,34 @@
+# Common compile settings and helpers for the project's targets.
+
+set(QOR_WARNINGS -Wall -Wextra -Wno-missing-field-initializers)
+
+if(QOR_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+if(QOR_TSAN)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()
+
+# qor_library(NAME SOURCES... [DEPS ...]): one static library per src/ folder.
+function(qor_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(${name} PRIVATE ${QOR_WARNINGS})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# qor_test(NAME SOURCES... [DEPS ...]): one GoogleTest executable, registered with CTest.
+# Tests find the shared test pictures and the source tree through compile definitions.
+function(qor_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_compile_options(${name} PRIVATE ${QOR_WARNINGS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} qor_testsupport GTest::gtest GTest::gmock)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QORGALLERY_RSC=${PROJECT_SOURCE_DIR}/rsc")
+endfunction()

@@ -1,0 +1,37 @@
+#include "cli/CommandLine.h"
+#include "cli/PictureArgs.h"
+#include "cli/ProjectSetup.h"
+#include "imagelist/CustomImgLS.h"
+#include "util/XEInitPrj.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace qor {
+
+int RunNew(const std::vector<std::string>& args)
+{
+    TParsedArgs parsed =
+        ParseArgs(args, {.ValueOptions = {"--pictures", "--template", "--set"}, .FlagOptions = {}});
+    if (parsed.Positional.size() != 1) throw EUsageError("new takes one project file");
+    const std::string& fileName = parsed.Positional[0];
+    std::error_code ec;
+    // A new project never replaces a file: that file may be someone's only copy of a gallery.
+    if (std::filesystem::exists(fileName, ec))
+        throw EProjectSetupError(fileName + " already exists; use set to change it");
+
+    const std::string& rscFolder = Folders().RscFolder;
+    TComQorCSS1 project = NewProjectFromStd(rscFolder);
+    if (!parsed.Last("--template").empty())
+        ApplyTemplate(project, rscFolder, parsed.Last("--template"));
+
+    TCustomImgLS pictures;
+    pictures.AssignFileLS(CollectPictures(parsed.All("--pictures")));
+    project.AttrLS = pictures.GetAttrLS();
+    ApplySettings(project, parsed.All("--set"));
+    project.SaveToFile(fileName);
+    std::cout << fileName << ": " << pictures.Count() << " pictures\n";
+    return ExitOk;
+}
+
+} // namespace qor

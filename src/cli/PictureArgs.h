@@ -1,0 +1,27 @@
+// The pictures named on the command line: files as they are, folders scanned one level deep
+// for the picture types the gallery takes.
+#pragma once
+
+#include "util/TextFile.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace qor {
+
+class EPictureArgError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The extensions a folder scan takes.
+const TStringList& PictureExtensions();
+
+// Files in the order given; a folder contributes its subfolders' pictures first, then its
+// own. Linux delivers a folder's entries in no useful order, so each folder's pictures are
+// sorted by name (case-insensitive) to make the gallery's order predictable. Throws
+// EPictureArgError for a path that does not exist.
+TStringList CollectPictures(const std::vector<std::string>& paths);
+
+} // namespace qor

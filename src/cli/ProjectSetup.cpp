@@ -1,0 +1,50 @@
+#include "cli/ProjectSetup.h"
+
+#include "cli/PropertyText.h"
+#include "gallery/DesignSettings.h"
+#include "gallery/TemplateList.h"
+
+namespace qor {
+
+TComQorCSS1 NewProjectFromStd(const std::string& rscFolder)
+{
+    TComQorCSS1 project = TComQorCSS1::NewProjectSettings();
+    TComQorCSS1 standard = TComQorCSS1::NewDialogSettings();
+    if (standard.LoadFromFile(rscFolder + "stdSetting.qor")) CopyDesignSettings(standard, project);
+    project.SetRscFolder(rscFolder);
+    return project;
+}
+
+void ApplyTemplate(TComQorCSS1& settings, const std::string& rscFolder, const std::string& name,
+                   bool takeSizes)
+{
+    std::string names;
+    for (const TTemplateItem& item : LoadTemplateList(rscFolder)) {
+        if (item.Name != name) {
+            names += (names.empty() ? "" : ", ") + item.Name;
+            continue;
+        }
+        TComQorCSS1 design = TComQorCSS1::NewDialogSettings();
+        if (!design.LoadFromFile(item.ProjectFile))
+            throw EProjectSetupError("template file missing: " + item.ProjectFile);
+        CopyDesignSettings(design, settings, {.AsTemplate = true, .KeepSizes = !takeSizes});
+        return;
+    }
+    throw EProjectSetupError("no template named " + name +
+                             (names.empty() ? std::string(" (the resource folder has none)")
+                                            : " (templates: " + names + ")"));
+}
+
+void ApplySettings(TComQorCSS1& settings, const std::vector<std::string>& assignments)
+{
+    for (const std::string& assignment : assignments) ApplySetting(settings, assignment);
+}
+
+TComQorCSS1 LoadProject(const std::string& fileName)
+{
+    TComQorCSS1 project = TComQorCSS1::NewProjectSettings();
+    if (!project.LoadFromFile(fileName)) throw EProjectSetupError("no such project: " + fileName);
+    return project;
+}
+
+} // namespace qor

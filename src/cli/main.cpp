@@ -1,0 +1,70 @@
+// qorgallery: builds, makes and edits Qorika HTML5 Gallery projects from the command line.
+#include "cli/CommandLine.h"
+#include "gallery/ProjectStream.h"
+#include "util/XEInitPrj.h"
+
+#include <iostream>
+
+namespace {
+
+using namespace qor;
+
+void PrintHelp(std::ostream& out)
+{
+    out << "Usage: qorgallery COMMAND [ARGS]\n\nCommands:\n";
+    for (const TCommand& command : Commands())
+        out << "  " << command.Name << ' ' << command.Usage << "\n      " << command.Summary
+            << '\n';
+    out << "\nExit status: 0 success, 1 failure, 2 usage.\n"
+           "The resource folder is $QORGALLERY_RSC, else rsc/ beside the program.\n";
+}
+
+const TCommand* FindCommand(const std::string& name)
+{
+    for (const TCommand& command : Commands())
+        if (name == command.Name) return &command;
+    return nullptr;
+}
+
+int RunCommand(const TCommand& command, const std::vector<std::string>& args)
+{
+    try {
+        return command.Run(args);
+    } catch (const EUsageError& e) {
+        std::cerr << "qorgallery " << command.Name << ": " << e.what() << "\nUsage: qorgallery "
+                  << command.Name << ' ' << command.Usage << '\n';
+        return ExitUsage;
+    } catch (const EProjectReadError& e) {
+        std::cerr << "[Err] " << e.what() << '\n';
+        return ExitFailure;
+    } catch (const std::exception& e) {
+        std::cerr << "qorgallery " << command.Name << ": " << e.what() << '\n';
+        return ExitFailure;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintHelp(std::cerr);
+        return ExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintHelp(std::cout);
+        return ExitOk;
+    }
+    if (args[0] == "--version") {
+        std::cout << "qorgallery " << AppVersion().LongVersion() << '\n';
+        return ExitOk;
+    }
+    const TCommand* command = FindCommand(args[0]);
+    if (!command) {
+        std::cerr << "qorgallery: unknown command " << args[0] << "\n\n";
+        PrintHelp(std::cerr);
+        return ExitUsage;
+    }
+    return RunCommand(*command, {args.begin() + 1, args.end()});
+}

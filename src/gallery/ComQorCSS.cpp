@@ -1,0 +1,90 @@
+#include "gallery/ComQorCSS.h"
+
+#include "gallery/ProjectStream.h"
+
+#include "util/AtomicFile.h"
+#include "util/XEComFile.h"
+#include "util/XEInitPrj.h"
+
+#include <filesystem>
+
+namespace qor {
+
+TComQorCSS1::TComQorCSS1() : Identifier("qorcss1" + AppVersion().ShortVersion()) {}
+
+TComQorCSS1 TComQorCSS1::NewProjectSettings()
+{
+    TComQorCSS1 s;
+    s.Identifier = "qorcss1";
+    s.Left = 167;
+    s.Top = 602;
+    return s;
+}
+
+TComQorCSS1 TComQorCSS1::NewDialogSettings()
+{
+    TComQorCSS1 s;
+    s.Identifier = "qorcss117.0";
+    s.Left = 239;
+    s.Top = 10;
+    return s;
+}
+
+const TStringList& TComQorCSS1::StdTransitItems()
+{
+    static const TStringList items = {
+        "random",      "slideall",    "fade",        "shift",    "door",      "stripe",
+        "cube",        "dropblock",   "popblock",    "foldscreenv", "foldscreenh",
+        "shiftscreen", "divparts",    "divpartsh",   "divcorner", "none"};
+    return items;
+}
+
+const TStringList& TComQorCSS1::StdTransitNames()
+{
+    static const TStringList names = {
+        "ランダム",      "横スクロール",   "フェード",       "シフト",
+        "ドア",          "ストライプ",     "キューブ",       "ブロック(ドロップ)",
+        "ブロック(ポップ)", "スクリーン(縦)", "スクリーン(横)", "スクリーンシフト",
+        "縦三分割",      "横三分割",       "分割四隅",       "効果無し"};
+    return names;
+}
+
+int32_t TComQorCSS1::ThumbStripHeight() const
+{
+    if (ControllerType != 0) return ThumbHeight + 6;
+    int32_t h = ThumbHeight + 2 * ThumbBorderWidth + 6;
+    if (ShowThumbTitle) h += ThumbTitleHeight;
+    if (ThumbPolaroid) h += ThumbBorderWidth;
+    return h;
+}
+
+void TComQorCSS1::SaveToFile(const std::string& fileName) const
+{
+    WriteFileAtomic(fileName, WriteProjectStream(*this));
+}
+
+bool TComQorCSS1::LoadFromFile(const std::string& fileName)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(fileName, ec)) return false;
+    std::string bytes;
+    try {
+        bytes = LoadFileBytes(fileName);
+    } catch (const std::system_error& e) {
+        throw EProjectReadError(e.what());
+    }
+    ReadProjectStream(bytes, *this);
+    return true;
+}
+
+bool TComQorCSS1::IsUpdated(const std::string& fileName) const
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(fileName, ec)) return true;
+    std::string temp = Folders().WorkFolder + "_crcsupd.tmp";
+    ForceFolder(Folders().WorkFolder);
+    SaveFileBytes(temp, WriteProjectStream(*this));
+    return !SameFileContent(fileName, temp);
+}
+
+} // namespace qor

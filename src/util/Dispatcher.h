@@ -1,0 +1,56 @@
+// The main thread's work queue. Workers hand steps to the main thread, which runs them one
+// at a time in the order they arrived. The desktop program implements TDispatcher on its
+// event loop; the command line runs TQueueDispatcher's loop.
+//
+//   TQueueDispatcher main;             // made on the main thread
+//   worker: main.InvokeAndWait([&] { entry.Title = ...; });   // runs on the main thread
+//   main thread: main.RunUntil([&] { return done; });
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace qor {
+
+class TDispatcher {
+public:
+    virtual ~TDispatcher() = default;
+    // Queues a step for the main thread and returns at once.
+    virtual void Post(std::function<void()> step) = 0;
+    // Runs a step on the main thread and waits for it; on the main thread itself it runs at
+    // once. False when the dispatcher was closed before the step could run (it never will).
+    // An exception of the step is passed on to the caller.
+    virtual bool InvokeAndWait(std::function<void()> step) = 0;
+};
+
+class TQueueDispatcher : public TDispatcher {
+public:
+    TQueueDispatcher(); // the calling thread becomes the main thread
+    ~TQueueDispatcher() override;
+
+    void Post(std::function<void()> step) override;
+    bool InvokeAndWait(std::function<void()> step) override;
+
+    // Runs queued steps until done() answers true (checked after every step and whenever
+    // Wake is called).
+    void RunUntil(const std::function<bool()>& done);
+    // Runs what is queued now; answers how many steps ran.
+    int ProcessPending();
+    // Makes a waiting RunUntil check its condition again.
+    void Wake();
+    // Refuses new steps and releases every worker waiting in InvokeAndWait.
+    void Close();
+
+private:
+    std::thread::id FMainThread;
+    std::mutex FLock;
+    std::condition_variable FChanged;
+    std::deque<std::function<void()>> FQueue;
+    bool FClosed = false;
+    bool FWoken = false;
+};
+
+} // namespace qor

@@ -1,0 +1,65 @@
+// File-name, folder and file routines of XECom. Failures are answered through results
+// (false, -1, 0 or empty); nothing here throws for a missing file or folder.
+#pragma once
+
+#include "util/TextFile.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace qor {
+
+using TDateTime = std::chrono::system_clock::time_point;
+using TFileFilter = std::function<bool(const std::filesystem::path&)>;
+
+// The file name without folder and without its last extension: photo.jpg gives photo,
+// a.b.c gives a.b, .qor gives "", a. gives a, archive gives archive.
+std::string NameWithoutExt(std::string_view path);
+void SplitFileName(std::string_view path, std::string& dir, std::string& nameNoExt,
+                   std::string& ext);
+// Replaces the characters a file name cannot hold by "_", a leading dot by "_", and drops
+// leading and trailing blanks (U+0020 and U+3000).
+std::string SanitizeFileName(std::string_view text, bool noDot);
+// A name, without folder, that names no existing file in folder: name itself, else
+// base_0.ext, base_1.ext, ... An empty folder means the folder of name.
+std::string UniqueFileName(std::string_view name, std::string_view folder);
+
+bool ForceFolder(std::string_view path);
+// Appends the paths found to list: subfolders first (down to depth levels), then the
+// folder's own entries whose lower-case extension is in exts ("*" first: every file), in
+// the order the file system delivers them. Answers the size of list.
+int FindFiles(const std::filesystem::path& folder, TStringList& list, const TStringList& exts,
+              int depth);
+
+bool CopyFileTo(const std::filesystem::path& source, const std::filesystem::path& dest,
+                bool overwrite);
+// Copies the files of source (not its subfolders) that filter accepts into dest; answers
+// how many copies were attempted, -1 when dest cannot be created.
+int CopyFolderFiles(const std::filesystem::path& source, const std::filesystem::path& dest,
+                    bool overwrite, const TFileFilter& filter = {});
+void CopyFolderTree(const std::filesystem::path& source, const std::filesystem::path& dest,
+                    int depth, const TFileFilter& filter = {});
+bool CopyFilesByExt(const std::filesystem::path& source, const std::filesystem::path& dest,
+                    std::string_view ext);
+
+// Moves a file or folder to the desktop's trash, or deletes it when there is none.
+bool RemoveFolder(std::string_view path);
+
+// Creation time (the birth time where the file system keeps one, else the change time),
+// last-write time and size; false when the file cannot be opened for reading.
+bool GetFileTimes(const std::filesystem::path& path, TDateTime& created, TDateTime& modified,
+                  int64_t& size);
+int64_t GetFileSize64(const std::filesystem::path& path);
+// Up to size bytes from the start of the file; fewer when the file is shorter.
+std::string ReadFileBytes(const std::filesystem::path& path, size_t size);
+bool SameFileContent(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Path text with one trailing separator.
+std::string IncludeTrailingSeparator(std::string_view path);
+std::string ExcludeTrailingSeparator(std::string_view path);
+
+} // namespace qor

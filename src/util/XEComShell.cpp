@@ -1,0 +1,187 @@
+#include "util/XEComShell.h"
+
+#include "util/TextCodec.h"
+#include "util/XEComFile.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace qor {
+
+namespace {
+
+constexpr int ShellTimeoutMs = 10000;
+
+bool HasDesktop()
+{
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+bool HasSessionBus()
+{
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    return bus && *bus;
+}
+
+std::string HomeFolder()
+{
+    const char* home = std::getenv("HOME");
+    return home ? home : "";
+}
+
+// Reads XDG_<NAME>_DIR from user-dirs.dirs, with $HOME expanded.
+std::string UserDir(std::string_view name)
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    fs::path config = (configHome && *configHome) ? fs::path(configHome)
+                                                  : fs::path(HomeFolder()) / ".config";
+    std::ifstream in(config / "user-dirs.dirs");
+    std::string key = "XDG_" + std::string(name) + "_DIR=";
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with(key)) continue;
+        std::string value = line.substr(key.size());
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (value.starts_with("$HOME")) value = HomeFolder() + value.substr(5);
+        return value;
+    }
+    return {};
+}
+
+std::atomic<int64_t> LapStart{0};
+
+int64_t NowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+int RunProgram(const std::vector<std::string>& argv, int timeoutMs)
+{
+    if (argv.empty()) return -1;
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool OpenDocument(std::string_view path)
+{
+    if (path.empty() || !HasDesktop()) return false;
+    return RunProgram({"xdg-open", std::string(path)}, ShellTimeoutMs) == 0;
+}
+
+bool ShowInExplorer(std::string_view path, bool select)
+{
+    if (path.empty()) return false;
+    std::string target = ExcludeTrailingSeparator(path);
+    if (select && HasSessionBus()) {
+        std::string absolute = fs::absolute(target).string();
+        if (RunProgram({"dbus-send", "--session", "--print-reply",
+                        "--dest=org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+                        "org.freedesktop.FileManager1.ShowItems",
+                        "array:string:file://" + PercentEncodePath(absolute), "string:"},
+                       ShellTimeoutMs) == 0)
+            return true;
+    }
+    std::error_code ec;
+    std::string folder = (select || !fs::is_directory(target, ec))
+                             ? fs::path(target).parent_path().string()
+                             : target;
+    return OpenDocument(folder.empty() ? "." : folder);
+}
+
+bool GetLinkFileInfo(std::string_view path, TLinkFileInfo& info)
+{
+    fs::path link(path);
+    std::error_code ec;
+    if (AsciiLower(link.extension().string()) != ".lnk" || !fs::is_symlink(link, ec)) return false;
+    fs::path target = fs::read_symlink(link, ec);
+    if (ec) return false;
+    if (target.is_relative()) target = link.parent_path() / target;
+    info = TLinkFileInfo{};
+    info.Filename = target.lexically_normal().string();
+    info.WorkDir = fs::path(info.Filename).parent_path().string();
+    return true;
+}
+
+bool GetLinkTarget(std::string_view path, std::string& target)
+{
+    TLinkFileInfo info;
+    target.clear();
+    if (!GetLinkFileInfo(path, info)) return false;
+    std::error_code ec;
+    target = fs::is_directory(info.Filename, ec) ? IncludeTrailingSeparator(info.Filename)
+                                                 : info.Filename;
+    return true;
+}
+
+std::string GetSpecialFolder(TSpecialFolder folder)
+{
+    std::string home = HomeFolder();
+    switch (folder) {
+    case TSpecialFolder::Documents: {
+        std::string dir = UserDir("DOCUMENTS");
+        return !dir.empty() ? dir : home.empty() ? "" : home + "/Documents";
+    }
+    case TSpecialFolder::Pictures: {
+        std::string dir = UserDir("PICTURES");
+        return !dir.empty() ? dir : home.empty() ? "" : home + "/Pictures";
+    }
+    case TSpecialFolder::LocalAppData: {
+        const char* dataHome = std::getenv("XDG_DATA_HOME");
+        if (dataHome && *dataHome) return dataHome;
+        return home.empty() ? "" : home + "/.local/share";
+    }
+    }
+    return {};
+}
+
+void StartLap()
+{
+    LapStart = NowMs();
+}
+
+uint32_t GetLap()
+{
+    return static_cast<uint32_t>(NowMs() - LapStart);
+}
+
+} // namespace qor
