@@ -33,7 +33,7 @@ function(qor_test name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_compile_options(${name} PRIVATE ${QOR_WARNINGS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${name} PRIVATE ${ARG_DEPS} qor_testsupport GTest::gtest GTest::gmock)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} qor_testsupport GTest::gmock GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QORGALLERY_RSC=${PROJECT_SOURCE_DIR}/rsc")
 endfunction()
