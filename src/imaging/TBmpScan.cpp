@@ -1,0 +1,94 @@
+#include "imaging/TBmpScan.h"
+
+#include "imaging/ImageError.h"
+
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace qor {
+
+namespace {
+
+bool IsSupportedDepth(int bits)
+{
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+// Rows are packed to whole bytes; no padding is needed since rows are reached by index.
+size_t RowBytes(int32_t width, int bits)
+{
+    return (static_cast<size_t>(width) * static_cast<size_t>(bits) + 7) / 8;
+}
+
+} // namespace
+
+bool IsAllowedPictureSize(int64_t width, int64_t height)
+{
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
+TBmpScan::TBmpScan(int32_t width, int32_t height, int bitsPerPixel, TFill fill)
+{
+    if (!IsSupportedDepth(bitsPerPixel))
+        throw EImageError("unsupported picture depth " + std::to_string(bitsPerPixel));
+    if (width == 0 || height == 0) return;
+    if (!IsAllowedPictureSize(width, height))
+        throw EImageError("picture size " + std::to_string(width) + " x " + std::to_string(height) +
+                          " is beyond the limit");
+    FStride = RowBytes(width, bitsPerPixel);
+    size_t bytes = FStride * static_cast<size_t>(height);
+    FPixels.reset(new uint8_t[bytes]);
+    if (fill == TFill::White) std::memset(FPixels.get(), 0xFF, bytes);
+    w = width;
+    h = height;
+    FBits = bitsPerPixel;
+}
+
+TBmpScan::TBmpScan(const TBmpScan& other)
+    : w(other.w), h(other.h), FBits(other.FBits), FStride(other.FStride)
+{
+    if (other.FPixels) {
+        size_t bytes = FStride * static_cast<size_t>(h);
+        FPixels.reset(new uint8_t[bytes]);
+        std::memcpy(FPixels.get(), other.FPixels.get(), bytes);
+    }
+}
+
+TBmpScan& TBmpScan::operator=(const TBmpScan& other)
+{
+    if (this != &other) *this = TBmpScan(other);
+    return *this;
+}
+
+TBmpScan::TBmpScan(TBmpScan&& other) noexcept
+    : w(std::exchange(other.w, 0)), h(std::exchange(other.h, 0)), FBits(other.FBits),
+      FStride(std::exchange(other.FStride, 0)), FPixels(std::move(other.FPixels))
+{
+}
+
+TBmpScan& TBmpScan::operator=(TBmpScan&& other) noexcept
+{
+    w = std::exchange(other.w, 0);
+    h = std::exchange(other.h, 0);
+    FBits = other.FBits;
+    FStride = std::exchange(other.FStride, 0);
+    FPixels = std::move(other.FPixels);
+    return *this;
+}
+
+void TBmpScan::Release()
+{
+    *this = TBmpScan();
+}
+
+bool TBmpScan::EnsureSize(int32_t width, int32_t height)
+{
+    if (FPixels && w == width && h == height) return false;
+    Release();
+    if (width > 0 && height > 0) *this = TBmpScan(width, height);
+    return !Empty();
+}
+
+} // namespace qor
