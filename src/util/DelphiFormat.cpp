@@ -1,11 +1,18 @@
 #include "util/DelphiFormat.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 namespace qor {
 
 namespace {
+
+// Widths and precisions beyond this are refused, so that a hostile format or argument
+// cannot ask for gigabytes of padding.
+constexpr int MaxNumber = 100000;
 
 struct TSpec {
     bool LeftAlign = false;
@@ -13,6 +20,64 @@ struct TSpec {
     int Precision = -1;
     char Type = 0;
 };
+
+// Number of characters of a UTF-8 text (continuation bytes do not count).
+size_t CharCount(std::string_view s)
+{
+    size_t n = 0;
+    for (unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The first count characters of a UTF-8 text, never cutting a character in two.
+std::string_view FirstChars(std::string_view s, size_t count)
+{
+    size_t i = 0;
+    for (size_t seen = 0; i < s.size(); ++i) {
+        bool starts = (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80;
+        if (starts && seen++ == count) break;
+    }
+    return s.substr(0, i);
+}
+
+std::string Digits(uint64_t v, unsigned base)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string s;
+    do {
+        s.insert(s.begin(), hex[v % base]);
+        v /= base;
+    } while (v);
+    return s;
+}
+
+std::string WithPrecision(std::string digits, int precision)
+{
+    if (precision > static_cast<int>(digits.size()))
+        digits.insert(0, precision - digits.size(), '0');
+    return digits;
+}
+
+// Fixed-point text with a point as decimal separator whatever the process locale says;
+// not-a-number and infinities are written as the original writes them.
+std::string FixedText(long double v, int precision)
+{
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+    std::vector<char> buffer(5000 + static_cast<size_t>(precision));
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
+                                std::chars_format::fixed, precision);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string Pad(std::string text, const TSpec& spec)
+{
+    size_t length = CharCount(text);
+    if (spec.Width < 0 || length >= static_cast<size_t>(spec.Width)) return text;
+    std::string blanks(spec.Width - length, ' ');
+    return spec.LeftAlign ? text + blanks : blanks + text;
+}
 
 class TFormatter {
 public:
@@ -59,124 +124,92 @@ private:
         return FArgs[FNext++];
     }
 
-    int64_t NextInteger()
+    template <typename T> const T& NextAs()
     {
-        const auto* v = std::get_if<int64_t>(&NextArg().Value());
+        const T* v = std::get_if<T>(&NextArg().Value());
         if (!v) Fail();
         return *v;
     }
 
-    // Reads digits or "*" at position i; -1 when there are none.
-    int ReadNumber(size_t& i)
+    // Digits, or "*" taking the next integer argument, at position i; none when neither.
+    std::optional<int> ReadNumber(size_t& i)
     {
         if (i < FFormat.size() && FFormat[i] == '*') {
             ++i;
-            return static_cast<int>(NextInteger());
+            int64_t n = NextAs<int64_t>();
+            if (n < -MaxNumber || n > MaxNumber) Fail();
+            return static_cast<int>(n);
         }
-        int n = -1;
-        while (i < FFormat.size() && FFormat[i] >= '0' && FFormat[i] <= '9') {
-            n = (n < 0 ? 0 : n * 10) + (FFormat[i] - '0');
-            if (n > 100000) Fail();
-            ++i;
+        std::optional<int> n;
+        for (; i < FFormat.size() && FFormat[i] >= '0' && FFormat[i] <= '9'; ++i) {
+            n = n.value_or(0) * 10 + (FFormat[i] - '0');
+            if (*n > MaxNumber) Fail();
         }
         return n;
+    }
+
+    // "index:" makes the specifier, and those after it, take the arguments from that index
+    // on. A number or "*" without ":" is the width instead and is read again.
+    void ReadIndex(size_t& i)
+    {
+        size_t start = i;
+        size_t next = FNext;
+        std::optional<int> n = ReadNumber(i);
+        if (i < FFormat.size() && FFormat[i] == ':') {
+            if (!n || *n < 0) Fail();
+            FNext = static_cast<size_t>(*n);
+            ++i;
+        } else {
+            i = start;
+            FNext = next;
+        }
     }
 
     TSpec ParseSpec(size_t& i)
     {
         TSpec spec;
-        size_t start = i;
-        int n = ReadNumber(i);
-        if (i < FFormat.size() && FFormat[i] == ':') { // argument index
-            if (n < 0) Fail();
-            FNext = static_cast<size_t>(n);
-            ++i;
-        } else {
-            i = start;
-        }
+        ReadIndex(i);
         if (i < FFormat.size() && FFormat[i] == '-') {
             spec.LeftAlign = true;
             ++i;
         }
-        spec.Width = ReadNumber(i);
+        if (std::optional<int> width = ReadNumber(i)) {
+            spec.LeftAlign = spec.LeftAlign || *width < 0; // "*" given a negative width
+            spec.Width = std::abs(*width);
+        }
         if (i < FFormat.size() && FFormat[i] == '.') {
             ++i;
-            spec.Precision = ReadNumber(i);
-            if (spec.Precision < 0) spec.Precision = 0;
+            spec.Precision = ReadNumber(i).value_or(0); // negative from "*": as if none
         }
         if (i >= FFormat.size()) Fail();
         spec.Type = static_cast<char>(FFormat[i++] | 0x20); // types are case-insensitive
         return spec;
     }
 
-    static std::string Digits(uint64_t v, int base)
-    {
-        static const char hex[] = "0123456789ABCDEF";
-        std::string s;
-        do {
-            s.insert(s.begin(), hex[v % base]);
-            v /= base;
-        } while (v);
-        return s;
-    }
-
-    static std::string WithPrecision(std::string digits, int precision)
-    {
-        if (precision > static_cast<int>(digits.size()))
-            digits.insert(0, precision - digits.size(), '0');
-        return digits;
-    }
-
-    std::string Fixed(const TSpec& spec)
-    {
-        const auto* v = std::get_if<long double>(&NextArg().Value());
-        if (!v) Fail();
-        char buf[512];
-        std::snprintf(buf, sizeof buf, "%.*Lf", spec.Precision < 0 ? 2 : spec.Precision, *v);
-        return buf;
-    }
-
     std::string Convert(const TSpec& spec)
     {
         switch (spec.Type) {
         case 'd': {
-            int64_t v = NextInteger();
+            int64_t v = NextAs<int64_t>();
             uint64_t magnitude = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
             std::string digits = WithPrecision(Digits(magnitude, 10), spec.Precision);
             return v < 0 ? "-" + digits : digits;
         }
         case 'u':
-            return WithPrecision(Digits(static_cast<uint32_t>(NextInteger()), 10), spec.Precision);
+            return WithPrecision(Digits(static_cast<uint32_t>(NextAs<int64_t>()), 10),
+                                 spec.Precision);
         case 'x':
-            return WithPrecision(Digits(static_cast<uint32_t>(NextInteger()), 16), spec.Precision);
+            return WithPrecision(Digits(static_cast<uint32_t>(NextAs<int64_t>()), 16),
+                                 spec.Precision);
         case 's': {
-            const auto* s = std::get_if<std::string>(&NextArg().Value());
-            if (!s) Fail();
-            if (spec.Precision >= 0 && static_cast<size_t>(spec.Precision) < s->size())
-                return s->substr(0, spec.Precision);
-            return *s;
+            const std::string& s = NextAs<std::string>();
+            return spec.Precision < 0 ? s : std::string(FirstChars(s, spec.Precision));
         }
         case 'f':
-            return Fixed(spec);
+            return FixedText(NextAs<long double>(), spec.Precision < 0 ? 2 : spec.Precision);
         default:
             Fail();
         }
-    }
-
-    // Width counts characters, not bytes, so Japanese texts line up as in the original.
-    static size_t CharCount(const std::string& s)
-    {
-        size_t n = 0;
-        for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-        return n;
-    }
-
-    static std::string Pad(std::string text, const TSpec& spec)
-    {
-        size_t length = CharCount(text);
-        if (spec.Width < 0 || length >= static_cast<size_t>(spec.Width)) return text;
-        std::string blanks(spec.Width - length, ' ');
-        return spec.LeftAlign ? text + blanks : blanks + text;
     }
 };
 

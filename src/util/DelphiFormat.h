@@ -5,9 +5,11 @@
 //   Format("%.2x", {10})              -> "0A"   (hexadecimal digits are upper case)
 //   Format("Lap :%f秒", {1.5})         -> "Lap :1.50秒" (two decimals unless a precision is given)
 //
-// A specifier is % [index:] [-] [width] [.precision] type, with type d, u, x, s or f;
-// "*" takes a width or precision from the arguments; "%%" is a percent sign. A
-// missing or mismatched argument throws EFormatError.
+// A specifier is % [index:] [-] [width] [.precision] type, with type d, u, x, s or f. The
+// index counts from 0 and the specifiers after it go on from there; "*" takes an index,
+// width or precision from the arguments; widths and the precision of "s" count characters;
+// "%f" always writes a point. "%%" is a percent sign. A missing or mismatched argument, or
+// a width or precision above 100000, throws EFormatError.
 #pragma once
 
 #include <cstdint>
