@@ -64,7 +64,8 @@ TEST(UnitMsg, EveryShownMessageHasItsExactText)
 TEST(UnitMsg, KeysOutsideTheTableGiveAnEmptyText)
 {
     for (int key = -3; key <= 60; ++key) {
-        if (!ShownMessages().contains(key)) EXPECT_EQ(GetMsgText(key), "") << key;
+        if (ShownMessages().contains(key)) continue;
+        EXPECT_EQ(GetMsgText(key), "") << key;
     }
     EXPECT_EQ(GetMsgText(1039), "");
 }
