@@ -1,15 +1,12 @@
 #include "util/Dispatcher.h"
 
 #include <exception>
-#include <memory>
 
 namespace qor {
 
-namespace {
-
 // The rendezvous of one InvokeAndWait: the worker waits until the main thread has run the
 // step, or the dispatcher has dropped it.
-struct TWaitingStep {
+struct TQueueDispatcher::TWaitingStep {
     std::mutex Lock;
     std::condition_variable Done;
     bool Finished = false;
@@ -24,9 +21,16 @@ struct TWaitingStep {
         Error = error;
         Done.notify_all();
     }
-};
 
-} // namespace
+    // Answers whether the step ran; rethrows its exception.
+    bool Wait()
+    {
+        std::unique_lock lock(Lock);
+        Done.wait(lock, [&] { return Finished; });
+        if (Error) std::rethrow_exception(Error);
+        return Ran;
+    }
+};
 
 TQueueDispatcher::TQueueDispatcher() : FMainThread(std::this_thread::get_id()) {}
 
@@ -39,7 +43,7 @@ void TQueueDispatcher::Post(std::function<void()> step)
 {
     std::lock_guard guard(FLock);
     if (FClosed) return;
-    FQueue.push_back(std::move(step));
+    FQueue.push_back({std::move(step), nullptr});
     FChanged.notify_all();
 }
 
@@ -50,52 +54,56 @@ bool TQueueDispatcher::InvokeAndWait(std::function<void()> step)
         return true;
     }
     auto waiting = std::make_shared<TWaitingStep>();
-    // The queued wrapper either runs the step or, when it is destroyed unrun (the queue was
-    // closed), releases the worker.
-    struct TGuard {
-        std::shared_ptr<TWaitingStep> Waiting;
-        ~TGuard()
-        {
-            if (Waiting) Waiting->Finish(false);
-        }
-    };
-    auto guard = std::make_shared<TGuard>(TGuard{waiting});
     {
-        std::lock_guard lock(FLock);
+        std::lock_guard guard(FLock);
         if (FClosed) return false;
-        FQueue.push_back([guard, step = std::move(step)] {
-            std::shared_ptr<TWaitingStep> waiting = std::move(guard->Waiting);
-            try {
-                step();
-                waiting->Finish(true);
-            } catch (...) {
-                waiting->Finish(true, std::current_exception());
-            }
-        });
+        FQueue.push_back({std::move(step), waiting});
         FChanged.notify_all();
     }
-    guard.reset();
-    std::unique_lock lock(waiting->Lock);
-    waiting->Done.wait(lock, [&] { return waiting->Finished; });
-    if (waiting->Error) std::rethrow_exception(waiting->Error);
-    return waiting->Ran;
+    return waiting->Wait();
+}
+
+bool TQueueDispatcher::TakeStep(TQueuedStep& step)
+{
+    std::lock_guard guard(FLock);
+    if (FQueue.empty()) return false;
+    step = std::move(FQueue.front());
+    FQueue.pop_front();
+    return true;
+}
+
+// A waited-for step hands its exception to its worker; a posted one passes it on here.
+void TQueueDispatcher::RunStep(TQueuedStep& step)
+{
+    if (!step.Waiting) {
+        step.Step();
+        return;
+    }
+    try {
+        step.Step();
+        step.Waiting->Finish(true);
+    } catch (...) {
+        step.Waiting->Finish(true, std::current_exception());
+    }
 }
 
 int TQueueDispatcher::ProcessPending()
 {
-    std::deque<std::function<void()>> steps;
+    size_t queued;
     {
         std::lock_guard guard(FLock);
-        steps.swap(FQueue);
+        queued = FQueue.size();
     }
-    for (auto& step : steps) step();
-    return static_cast<int>(steps.size());
+    int ran = 0;
+    for (TQueuedStep step; static_cast<size_t>(ran) < queued && TakeStep(step); ++ran)
+        RunStep(step);
+    return ran;
 }
 
 void TQueueDispatcher::RunUntil(const std::function<bool()>& done)
 {
     while (!done()) {
-        std::function<void()> step;
+        TQueuedStep step;
         {
             std::unique_lock lock(FLock);
             FChanged.wait(lock, [&] { return !FQueue.empty() || FWoken || FClosed; });
@@ -107,7 +115,7 @@ void TQueueDispatcher::RunUntil(const std::function<bool()>& done)
             step = std::move(FQueue.front());
             FQueue.pop_front();
         }
-        step();
+        RunStep(step);
     }
 }
 
@@ -120,14 +128,15 @@ void TQueueDispatcher::Wake()
 
 void TQueueDispatcher::Close()
 {
-    std::deque<std::function<void()>> dropped;
+    std::deque<TQueuedStep> dropped;
     {
         std::lock_guard guard(FLock);
         FClosed = true;
         dropped.swap(FQueue);
         FChanged.notify_all();
     }
-    // Destroying the unrun steps releases their waiting workers.
+    for (TQueuedStep& step : dropped)
+        if (step.Waiting) step.Waiting->Finish(false);
 }
 
 } // namespace qor

@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -37,7 +38,8 @@ public:
     // Runs queued steps until done() answers true (checked after every step and whenever
     // Wake is called).
     void RunUntil(const std::function<bool()>& done);
-    // Runs what is queued now; answers how many steps ran.
+    // Runs the steps queued now, one at a time; answers how many ran. A step that throws
+    // passes its exception on and leaves the steps after it queued.
     int ProcessPending();
     // Makes a waiting RunUntil check its condition again.
     void Wake();
@@ -45,10 +47,21 @@ public:
     void Close();
 
 private:
+    struct TWaitingStep;
+    // A queued step; Waiting is set when a worker waits for it in InvokeAndWait.
+    struct TQueuedStep {
+        std::function<void()> Step;
+        std::shared_ptr<TWaitingStep> Waiting;
+    };
+
+    // Takes the oldest step off the queue, if there is one.
+    bool TakeStep(TQueuedStep& step);
+    static void RunStep(TQueuedStep& step);
+
     std::thread::id FMainThread;
     std::mutex FLock;
     std::condition_variable FChanged;
-    std::deque<std::function<void()>> FQueue;
+    std::deque<TQueuedStep> FQueue;
     bool FClosed = false;
     bool FWoken = false;
 };
