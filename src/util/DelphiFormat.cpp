@@ -60,7 +60,7 @@ std::string WithPrecision(std::string digits, int precision)
 }
 
 // Fixed-point text with a point as decimal separator whatever the process locale says;
-// not-a-number and infinities are written as the original writes them.
+// not-a-number and infinities are written in capitals, as stored texts have them.
 std::string FixedText(long double v, int precision)
 {
     if (std::isnan(v)) return "NAN";

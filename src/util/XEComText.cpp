@@ -1,6 +1,7 @@
 #include "util/XEComText.h"
 
 #include "util/DelphiFormat.h"
+#include "util/TextCodec.h"
 
 #include <limits>
 #include <stdexcept>
@@ -9,14 +10,12 @@ namespace qor {
 
 void SplitFirst(std::string_view text, char sep, std::string& head, std::string& rest)
 {
+    // Both parts are taken before either is assigned: callers pass their rest as text.
     size_t at = text.find(sep);
-    if (at == std::string_view::npos) {
-        head = text;
-        rest.clear();
-    } else {
-        head = text.substr(0, at);
-        rest = text.substr(at + 1);
-    }
+    std::string newHead(text.substr(0, at));
+    std::string newRest(at == std::string_view::npos ? std::string_view() : text.substr(at + 1));
+    head = std::move(newHead);
+    rest = std::move(newRest);
 }
 
 TStringList SplitText(std::string_view text, char sep)
@@ -56,7 +55,8 @@ int TotalLength(const TStringList* list)
 {
     if (!list) return 0;
     size_t total = 0;
-    for (const std::string& item : *list) total += item.size();
+    for (const std::string& item : *list)
+        total += Utf16Length(item);
     return static_cast<int>(total);
 }
 
@@ -67,9 +67,10 @@ bool SameStrings(const TStringList& a, const TStringList& b)
 
 void InsertStrings(TStringList& dest, const TStringList& src, int index)
 {
+    const TStringList items = src; // src may be dest itself
     auto at = (index >= 0 && static_cast<size_t>(index) < dest.size()) ? dest.begin() + index
-                                                                          : dest.end();
-    dest.insert(at, src.begin(), src.end());
+                                                                       : dest.end();
+    dest.insert(at, items.begin(), items.end());
 }
 
 std::string BoolToText(bool value)
@@ -103,12 +104,13 @@ bool TryStrToInt(std::string_view text, int32_t& value)
         magnitude = magnitude * base + digit;
         if (magnitude > 0xFFFFFFFFull) return false;
     }
-    // Hexadecimal texts name bit patterns, so "$FFFFFFFF" is -1 as in the original.
+    // Hexadecimal texts name bit patterns, so "$FFFFFFFF" is -1.
     if (base == 16 && !negative) {
         value = static_cast<int32_t>(static_cast<uint32_t>(magnitude));
         return true;
     }
-    int64_t signedValue = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
+    int64_t signedValue =
+        negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
     if (signedValue < std::numeric_limits<int32_t>::min() ||
         signedValue > std::numeric_limits<int32_t>::max())
         return false;

@@ -14,7 +14,7 @@ namespace qor {
 constexpr char UnitSep = '\x19';
 
 // Head := text before the first ASep, Rest := text after it; without ASep the whole text
-// is the head and the rest is empty.
+// is the head and the rest is empty. Head or rest may be the string text views.
 void SplitFirst(std::string_view text, char sep, std::string& head, std::string& rest);
 // Pieces by repeated SplitFirst until the rest is empty: "" gives none, "a||b" gives a, "",
 // b; "a|b|" gives a, b; "|a" gives "", a.
@@ -24,9 +24,10 @@ int SplitTextInto(std::string_view text, char sep, TStringList& list);
 std::string JoinUnitSep(const TStringList& list);
 void SplitUnitSep(std::string_view text, TStringList& list);
 
+// Sum of the lengths of the items in UTF-16 units, as stored texts count them; 0 for none.
 int TotalLength(const TStringList* list);
 bool SameStrings(const TStringList& a, const TStringList& b);
-// Inserts src at index when 0 <= index < dest.size(), else appends.
+// Inserts src at index when 0 <= index < dest.size(), else appends; src may be dest.
 void InsertStrings(TStringList& dest, const TStringList& src, int index);
 std::string BoolToText(bool value);
 
