@@ -18,7 +18,7 @@ struct TQueueDispatcher::TWaitingStep {
         std::lock_guard guard(Lock);
         Finished = true;
         Ran = ran;
-        Error = error;
+        Error = std::move(error);
         Done.notify_all();
     }
 
@@ -27,7 +27,8 @@ struct TQueueDispatcher::TWaitingStep {
     {
         std::unique_lock lock(Lock);
         Done.wait(lock, [&] { return Finished; });
-        if (Error) std::rethrow_exception(Error);
+        // The worker takes the exception over, so the main thread holds no part of it.
+        if (std::exception_ptr error = std::move(Error)) std::rethrow_exception(error);
         return Ran;
     }
 };
@@ -79,12 +80,13 @@ void TQueueDispatcher::RunStep(TQueuedStep& step)
         step.Step();
         return;
     }
+    std::exception_ptr error;
     try {
         step.Step();
-        step.Waiting->Finish(true);
     } catch (...) {
-        step.Waiting->Finish(true, std::current_exception());
+        error = std::current_exception();
     }
+    step.Waiting->Finish(true, std::move(error));
 }
 
 int TQueueDispatcher::ProcessPending()
