@@ -18,7 +18,8 @@ std::string SettingsItem(const TThumbInfo& entry)
 
 std::string_view SkipBlanks(std::string_view text)
 {
-    while (text.starts_with(' ')) text.remove_prefix(1);
+    while (text.starts_with(' '))
+        text.remove_prefix(1);
     return text;
 }
 
@@ -36,9 +37,10 @@ void ApplySettingsItem(std::string_view item, TThumbInfo& entry)
 
 std::string MakeAttrLine(const TThumbInfo& entry)
 {
-    TStringList items = {entry.FileName,  SettingsItem(entry), entry.user.URL,
-                         entry.user.Target, entry.user.Topic,  entry.user.Title};
-    for (auto it = entry.user.rsv.rbegin(); it != entry.user.rsv.rend(); ++it) items.push_back(*it);
+    TStringList items = {entry.FileName,    SettingsItem(entry), entry.user.URL,
+                         entry.user.Target, entry.user.Topic,    entry.user.Title};
+    for (auto it = entry.user.rsv.rbegin(); it != entry.user.rsv.rend(); ++it)
+        items.push_back(*it);
     items.insert(items.end(), entry.user.memoLS.begin(), entry.user.memoLS.end());
     return JoinUnitSep(items);
 }

@@ -2,6 +2,7 @@
 
 #include "imagelist/AttrLine.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace qor {
@@ -13,9 +14,9 @@ PThumbInfo TCustomImgLS::IdToPInfo(int id) const
 
 int TCustomImgLS::PInfoToId(const TThumbInfo* entry) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (FThumbLS[i].get() == entry) return i;
-    return -1;
+    auto it = std::find_if(FThumbLS.begin(), FThumbLS.end(),
+                           [entry](const PThumbInfo& e) { return e.get() == entry; });
+    return it == FThumbLS.end() ? -1 : static_cast<int>(it - FThumbLS.begin());
 }
 
 std::string TCustomImgLS::GetFileName(int id) const
@@ -26,16 +27,17 @@ std::string TCustomImgLS::GetFileName(int id) const
 
 int TCustomImgLS::FindFile(const std::string& fileName) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (FThumbLS[i]->FileName == fileName) return i;
-    return -1;
+    auto it = std::find_if(FThumbLS.begin(), FThumbLS.end(),
+                           [&fileName](const PThumbInfo& e) { return e->FileName == fileName; });
+    return it == FThumbLS.end() ? -1 : static_cast<int>(it - FThumbLS.begin());
 }
 
 TStringList TCustomImgLS::GetAttrLS() const
 {
     TStringList lines;
     lines.reserve(FThumbLS.size());
-    for (const PThumbInfo& entry : FThumbLS) lines.push_back(MakeAttrLine(*entry));
+    for (const PThumbInfo& entry : FThumbLS)
+        lines.push_back(MakeAttrLine(*entry));
     return lines;
 }
 
@@ -47,11 +49,30 @@ PThumbInfo TCustomImgLS::NewEntry()
     return entry;
 }
 
+PThumbInfo TCustomImgLS::NewFileEntry(const std::string& fileName)
+{
+    PThumbInfo entry = NewEntry();
+    entry->FileName = fileName;
+    ReadFileFacts(*entry);
+    entry->user.Title = TitleFromFileName(fileName);
+    return entry;
+}
+
+void TCustomImgLS::Redraw(TThumbLoading loading)
+{
+    if (FView) FView->Redraw(loading);
+}
+
+void TCustomImgLS::StartBackgroundLoading()
+{
+    if (FView) FView->StartBackgroundLoading();
+}
+
 void TCustomImgLS::ShowAssignedItems()
 {
-    if (OnRedraw) OnRedraw(*this);
+    Redraw(TThumbLoading::Background);
     if (OnAssignedItemsShown) OnAssignedItemsShown(*this);
-    if (OnStartLoading) OnStartLoading(*this);
+    StartBackgroundLoading();
 }
 
 void TCustomImgLS::LoadAttrLS(const TStringList& lines)
@@ -70,13 +91,9 @@ void TCustomImgLS::LoadAttrLS(const TStringList& lines)
 void TCustomImgLS::AssignFileLS(const TStringList& fileNames)
 {
     Clear(false, true);
-    for (const std::string& name : fileNames) {
-        PThumbInfo entry = NewEntry();
-        entry->FileName = name;
-        ReadFileFacts(*entry);
-        entry->user.Title = TitleFromFileName(name);
-        FThumbLS.push_back(entry);
-    }
+    FThumbLS.reserve(fileNames.size());
+    for (const std::string& name : fileNames)
+        FThumbLS.push_back(NewFileEntry(name));
     ShowAssignedItems();
 }
 
@@ -84,7 +101,8 @@ TStringList TCustomImgLS::Items() const
 {
     TStringList names;
     names.reserve(FThumbLS.size());
-    for (const PThumbInfo& entry : FThumbLS) names.push_back(entry->FileName);
+    for (const PThumbInfo& entry : FThumbLS)
+        names.push_back(entry->FileName);
     return names;
 }
 
@@ -103,10 +121,67 @@ bool TCustomImgLS::LoadFromFile(const std::string& fileList)
 
 void TCustomImgLS::Clear(bool refresh, bool notifyClear)
 {
+    FSelNum = 0;
+    if (FView) FView->StopLoaders();
+    FUndo.Clear();
+    ClearComparedInfo();
     FThumbLS.clear();
     FMaxPId = 0;
-    if (notifyClear && OnSelectThumb) OnSelectThumb(*this, nullptr);
-    if (refresh && OnRedraw) OnRedraw(*this);
+    if (notifyClear) SelectThumb(nullptr);
+    if (refresh) Redraw(TThumbLoading::Background);
+}
+
+int TCustomImgLS::CountUserCrop() const
+{
+    return static_cast<int>(std::count_if(FThumbLS.begin(), FThumbLS.end(),
+                                          [](const PThumbInfo& e) { return e->CropR.IsValid(); }));
+}
+
+void TCustomImgLS::ResetUserCrop()
+{
+    for (const PThumbInfo& entry : FThumbLS)
+        entry->CropR = TRect();
+}
+
+int TCustomImgLS::CountNotFound() const
+{
+    return static_cast<int>(std::count_if(FThumbLS.begin(), FThumbLS.end(),
+                                          [](const PThumbInfo& e) { return e->NotFound; }));
+}
+
+void TCustomImgLS::ChangeImageDir(const std::string& dir)
+{
+    std::string folder = IncludeTrailingSeparator(dir);
+    for (const PThumbInfo& entry : FThumbLS)
+        entry->FileName = folder + std::filesystem::path(entry->FileName).filename().string();
+}
+
+void TCustomImgLS::ReloadThumb()
+{
+    for (const PThumbInfo& entry : FThumbLS) {
+        entry->bmp.reset();
+        entry->NotFound = false;
+    }
+    Redraw(TThumbLoading::DrawingTime);
+    if (OnAssignedItemsShown) OnAssignedItemsShown(*this);
+    StartBackgroundLoading();
+}
+
+std::shared_ptr<TBmpScan> TCustomImgLS::GetComparedThumb(bool drawCount) const
+{
+    const TThumbList& shown = FCompare.SelLS;
+    auto last = std::find_if(shown.rbegin(), shown.rend(),
+                             [](const PThumbInfo& e) { return e->bmp != nullptr; });
+    if (last == shown.rend() || !FView) return nullptr;
+    int count = (drawCount && shown.size() > 1) ? static_cast<int>(shown.size()) : 0;
+    return FView->ComparedThumb(*(*last)->bmp, count);
+}
+
+bool TCustomImgLS::CanClose()
+{
+    if (!FView || !FView->LoadersAlive()) return true;
+    FView->StopLoaders();
+    return false;
 }
 
 } // namespace qor

@@ -1,66 +1,160 @@
 // TCustomImgLS: the ordered list of the gallery's picture entries. Position i (from 0) is
-// picture number i+1 of the page and of the image files. This is the model; a view draws
-// it and forwards gestures to these operations.
+// picture number i+1 of the page and of the image files. This is the model; a view
+// (TImgLSView) draws it and forwards gestures to these operations. Positions are 0-based
+// ids; a position beyond the end (a stale cursor) counts as no entry everywhere.
+//
+// Entries are shared references: an entry stays alive while the list, its undo store, the
+// selection snapshot or a running build holds it, and is freed when the last one lets go.
 #pragma once
 
-#include "imagelist/ThumbInfo.h"
+#include "imagelist/CompareInfo.h"
+#include "imagelist/DropDecision.h"
+#include "imagelist/EntrySort.h"
+#include "imagelist/ImgLSView.h"
+#include "imagelist/UndoStore.h"
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace qor {
 
 class TCustomImgLS {
 public:
     using TNotifyEvent = std::function<void(TCustomImgLS& sender)>;
-    using TSelectThumbEvent = std::function<void(TCustomImgLS& sender, const PThumbInfo& entry)>;
+    // index -1, no entry and no thumbnail when there is no current entry.
+    using TSelectThumbEvent = std::function<void(TCustomImgLS& sender, int index, PThumbInfo& entry,
+                                                 const std::shared_ptr<TBmpScan>& thumb)>;
+    using TChangeSelectionEvent = std::function<void(TCustomImgLS& sender, int selectNum)>;
+    using TDropEvent =
+        std::function<void(TCustomImgLS& sender, const TStringList& paths, TIMLDropToDo& toDo)>;
 
     TCustomImgLS() = default;
     TCustomImgLS(const TCustomImgLS&) = delete;
     TCustomImgLS& operator=(const TCustomImgLS&) = delete;
     virtual ~TCustomImgLS() = default;
 
+    void SetView(TImgLSView* view) { FView = view; }
+
+    // Entries and their persistence.
     int Count() const { return static_cast<int>(FThumbLS.size()); }
+    // The entries in order, for a build to hold while it runs.
+    const TThumbList& Entries() const { return FThumbLS; }
     PThumbInfo IdToPInfo(int id) const;
     int PInfoToId(const TThumbInfo* entry) const;
     std::string GetFileName(int id) const;
-    // Position of the first entry with exactly this file name, -1 when there is none.
-    int FindFile(const std::string& fileName) const;
-
-    // One attribute line per entry, in list order.
-    TStringList GetAttrLS() const;
-    // Replaces all entries by entries rebuilt from attribute lines.
+    int FindFile(const std::string& fileName) const; // exact match, -1 when none
+    TStringList GetAttrLS() const;                   // one attribute line per entry
     void LoadAttrLS(const TStringList& lines);
-    // Replaces all entries by one new entry per file name, titled from the name.
-    void AssignFileLS(const TStringList& fileNames);
-    // The file name of every entry in order.
-    TStringList Items() const;
-
-    // The plain file list: one path per line, UTF-8 with byte-order mark and CR LF.
+    void AssignFileLS(const TStringList& fileNames); // new entries titled from the names
+    TStringList Items() const;                       // the file name of every entry
     void SaveToFile(const std::string& fileList) const;
-    // False when the file does not exist (nothing changes).
-    bool LoadFromFile(const std::string& fileList);
-
-    // Removes all entries; the serials start again at 1.
+    bool LoadFromFile(const std::string& fileList); // false when the file does not exist
     virtual void Clear(bool refresh, bool notifyClear);
 
+    // Folders and adding.
+    const std::string& Folder() const { return FFolder; }
+    void SetFolder(const std::string& folder); // the list becomes the folder's pictures
+    TStringList GetFileLS(const std::string& folder, int depth) const;
+    void ReloadList();
+    void mReloadFolder();
+    // Inserts the pictures of folder (when it exists) or else files before position cursorId
+    // (-1: the cursor, or the top); answers how many were found.
+    int MergeFiles(const TStringList& files, const std::string& folder, int cursorId);
+    // A drop from the desktop, at the insertion position under the drop point.
+    void DropFiles(const TStringList& dropped, int insertId);
+
+    // Undoable editing.
+    void Delete();
+    // Moves the selected entries before the entry at targetId (Count: to the end).
+    void MoveSelected(int targetId);
+    void Undo();
+    bool CanUndo() const { return FUndo.Kind() != TNTUndo::cundoNone; }
+    const TUndoStore& UndoStore() const { return FUndo; }
+
+    void Sort(bool ascend);
+
+    // Selection and cursor.
+    void SelectALL(bool flag, bool refresh, bool noCheckNum);
+    PThumbInfo SelectByIndex(int id);
+    void SelectRange(int id0, int id1);
+    void SelectCursor();
+    void SelectPreNext(int muki);
+    int ItemIndex() const;
+    void SetItemIndex(int id);
+    PThumbInfo GetItemInfo() const;
+    PThumbInfo GetCursorInfo() const;
+    int CountSelected() const;
+    const std::string& FileName() const { return FFileName; }
+    void SetFileName(const std::string& fileName);
+    int CursorId() const { return FCursorId; }
+    int PreCursorId() const { return FPreCursorId; }
+    void SetCursorId(int id);
+    int LastClickedId() const { return FLastClickedId; }
+    void SetLastClickedId(int id) { FLastClickedId = id; }
+    // Raises OnSelectThumb for entry when it is selected, else with no entry.
+    void SelectThumb(const PThumbInfo& entry);
+    // Raises OnChangeSelection; unforced only when the number of selected entries changed.
+    void ChangeSelection(bool forced);
+    // The side button of the entry at id was clicked.
+    void SelectButton(int id);
+
+    // Rotation, crops, missing files.
+    void Flip(int tag);
+    int CountUserCrop() const;
+    void ResetUserCrop();
+    int CountNotFound() const;
+    void ChangeImageDir(const std::string& dir);
+    void ReloadThumb();
+
+    // The selection snapshot for editing the texts of several pictures at once.
+    bool CompareSelInfo() { return qor::CompareSelInfo(FCompare, FThumbLS); }
+    void CopyToSelInfo() const { qor::CopyToSelInfo(FCompare); }
+    int CountComparedInfo() const { return static_cast<int>(FCompare.SelLS.size()); }
+    void ClearComparedInfo() { qor::ClearComparedInfo(FCompare); }
+    TCompareInfo& CompareInfo() { return FCompare; }
+    std::shared_ptr<TBmpScan> GetComparedThumb(bool drawCount) const;
+
+    bool CanClose();
+
+    // Settings.
+    TStringList FileExt = {".jpg", ".png", ".bmp", ".gif"};
+    int FileSearchDepth = 1;
+    TILMSort SortKey = TILMSort::ilmNone;
+    bool MultiSelectOn = true;
+    bool AcceptDrop = true;
     int SideButtonStdIndex = 0; // btnId of new entries
+    int Position = 0;           // top pixel row of the view, kept by the view
 
     TSelectThumbEvent OnSelectThumb;
+    TChangeSelectionEvent OnChangeSelection;
     TNotifyEvent OnAssignedItemsShown;
-    // The view's hooks: redraw, and start loading thumbnails in the background.
-    TNotifyEvent OnRedraw;
-    TNotifyEvent OnStartLoading;
+    TDropEvent OnDropExtra;
+    TDropEvent OnDropFiles;
+    TSelectThumbEvent OnSelectButton;
 
 protected:
     // A new entry with the list's defaults and the next serial; file facts not yet read.
     PThumbInfo NewEntry();
+    PThumbInfo NewFileEntry(const std::string& fileName);
     // Redraws, raises OnAssignedItemsShown and starts background loading.
     void ShowAssignedItems();
+    void Redraw(TThumbLoading loading);
+    void StartBackgroundLoading();
+    void InsertFiles(const TStringList& files, int id);
+    void DeselectAll();
+    void RaiseSelectEvent(const TSelectThumbEvent& event, const PThumbInfo& entry);
 
-    std::vector<PThumbInfo> FThumbLS;
+    TThumbList FThumbLS;
+    TImgLSView* FView = nullptr;
+    int FCursorId = -1;
+    int FPreCursorId = -1;
+    int FLastClickedId = -1;
+    int FSelNum = 0;
+    std::string FFileName;
+    std::string FFolder;
     int32_t FMaxPId = 0;
+    TUndoStore FUndo;
+    TCompareInfo FCompare;
 };
 
 } // namespace qor

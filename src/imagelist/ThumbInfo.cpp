@@ -13,6 +13,11 @@ void ReadFileFacts(TThumbInfo& entry)
         entry.NotFound = true;
         return;
     }
+    // Opening a pipe or device for reading can wait forever; such a file counts as one that
+    // cannot be opened, so its facts keep their values.
+    if (!std::filesystem::is_regular_file(entry.FileName, ec) &&
+        !std::filesystem::is_directory(entry.FileName, ec))
+        return;
     TDateTime created, modified;
     int64_t size;
     if (GetFileTimes(entry.FileName, created, modified, size)) {

@@ -36,13 +36,13 @@ struct TThumbInfo {
     int32_t ExifAngle = 0;
     int32_t UserAngle = 0;
     TUserInfo user;
-    TRect CropR;                      // all 0: no crop; set only when valid
-    std::string CropRSV1 = "crop";    // reserved word carried through the attribute line
-    TDateTime Time{};                 // creation time
-    TDateTime Updated{};              // last-write time
+    TRect CropR;                   // all 0: no crop; set only when valid
+    std::string CropRSV1 = "crop"; // reserved word carried through the attribute line
+    TDateTime Time{};              // creation time
+    TDateTime Updated{};           // last-write time
     int64_t Size = 0;
     bool NotFound = false;
-    std::string CompareDt;            // sort key stored just before a sort by name
+    std::string CompareDt; // sort key stored just before a sort by name
 };
 
 using PThumbInfo = std::shared_ptr<TThumbInfo>;
