@@ -1,0 +1,37 @@
+// Follows the mouse over the whole page: entering or leaving the gallery area (W wide,
+// slides plus strip high) slides the buttons and the hidden controller in or out. On touch
+// devices a short tap on the slides toggles them instead.
+import { updateButtons } from './navbuttons.js';
+import { slideNumControl, hidePreview } from './numcontrol.js';
+
+export function createHider($, g) {
+    if (!g.opts.autohidectrl || (g.opts.controller !== 'num' && g.opts.controller !== 'dot')) return;
+    g.$hider = $('<div class="qo_ctrl_hider"></div>').appendTo(g.$wrap);
+}
+
+export function layoutHider(g) {
+    if (g.$hider) g.$hider.css({ width: g.W, height: g.H });
+}
+
+export function setPointerInside(g, inside) {
+    if (g.pointerInside === inside) return;
+    g.pointerInside = inside;
+    updateButtons(g, true);
+    if (g.$hider) slideNumControl(g, inside);
+    if (!inside) hidePreview(g);
+}
+
+function insideArea(g, x, y) {
+    const at = g.$slides.offset();
+    return x >= at.left && x < at.left + g.W && y >= at.top && y < at.top + g.H + g.stripOuterHeight();
+}
+
+export function followMouse($, g) {
+    const ns = '.qorslider' + g.serial;
+    $(document).on('mousemove' + ns, (e) => setPointerInside(g, insideArea(g, e.pageX, e.pageY)));
+    $(document).on('mouseleave' + ns, () => setPointerInside(g, false));
+}
+
+export function toggleByTap(g) {
+    setPointerInside(g, !g.pointerInside);
+}
