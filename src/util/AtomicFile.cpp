@@ -2,21 +2,27 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace qor {
 
 namespace {
 
-[[noreturn]] void Fail(int error, const std::filesystem::path& path)
+// Room left in a file name for the temporary name's dot and random suffix.
+constexpr size_t MaxTempStem = 200;
+
+[[noreturn]] void Fail(int error, const fs::path& path)
 {
     throw std::system_error(error, std::generic_category(), path.string());
 }
 
-void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path)
+void WriteAll(int fd, std::string_view bytes, const fs::path& path)
 {
     while (!bytes.empty()) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -26,33 +32,60 @@ void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path)
     }
 }
 
+// The file creation mask of the process, read without changing it (umask() would, for a
+// moment, for every thread).
+mode_t CurrentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("Umask:"))
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    return 022;
+}
+
+// A replaced file keeps the permissions it had; a new one gets those of any new file.
+mode_t ModeFor(const fs::path& path)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+    return 0666 & ~CurrentUmask();
+}
+
+// Saving through a symbolic link replaces the file it names, not the link.
+fs::path ResolveLink(const fs::path& path)
+{
+    std::error_code ec;
+    if (!fs::is_symlink(path, ec)) return path;
+    fs::path target = fs::weakly_canonical(path, ec);
+    return ec ? path : target;
+}
+
 } // namespace
 
-void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes)
+void WriteFileAtomic(const fs::path& requested, std::string_view bytes)
 {
-    std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) Fail(errno, path);
+    const fs::path path = ResolveLink(requested);
+    fs::path folder = path.parent_path().empty() ? "." : path.parent_path();
+    std::string stem = path.filename().string().substr(0, MaxTempStem);
+    std::string temp = (folder / ("." + stem + ".XXXXXX")).string();
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) Fail(errno, requested);
     try {
-        WriteAll(fd, bytes, path);
-        // A replaced file keeps the permissions it had; a new one gets the usual ones.
-        struct stat old {};
-        mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-        if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) Fail(errno, path);
+        WriteAll(fd, bytes, requested);
+        if (::fchmod(fd, ModeFor(path)) != 0 || ::fsync(fd) != 0) Fail(errno, requested);
         if (::close(fd) != 0) {
             fd = -1;
-            Fail(errno, path);
+            Fail(errno, requested);
         }
         fd = -1;
-        if (::rename(temp.c_str(), path.c_str()) != 0) Fail(errno, path);
+        if (::rename(temp.c_str(), path.c_str()) != 0) Fail(errno, requested);
     } catch (...) {
         if (fd >= 0) ::close(fd);
         ::unlink(temp.c_str());
         throw;
     }
     // Make the rename itself durable.
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

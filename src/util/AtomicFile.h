@@ -9,6 +9,8 @@
 namespace qor {
 
 // Throws std::system_error naming the file when any step fails; the old file then stays.
+// A replaced file keeps its permissions; through a symbolic link, the linked file is
+// replaced and the link stays.
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace qor

@@ -3,9 +3,11 @@
 #include "util/AtomicFile.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <fstream>
-#include <sstream>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace qor {
 
@@ -40,20 +42,48 @@ std::string JoinTextLines(const TStringList& lines)
     return out;
 }
 
+namespace {
+
+// Only regular files are read: a folder, a pipe or a device is no text file, and reading
+// /dev/zero would never end.
+int NotAFileError(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return errno;
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    return S_ISREG(info.st_mode) ? 0 : EINVAL;
+}
+
+} // namespace
+
 std::string LoadFileBytes(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::system_error(errno ? errno : ENOENT, std::generic_category(), path.string());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) throw std::system_error(EIO, std::generic_category(), path.string());
-    return bytes.str();
+    auto fail = [&](int fd, int error) {
+        if (fd >= 0) ::close(fd);
+        throw std::system_error(error, std::generic_category(), path.string());
+    };
+    // Not blocking, so that a named pipe in place of the file fails instead of waiting.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) fail(fd, errno);
+    if (int error = NotAFileError(fd)) fail(fd, error);
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) fail(fd, errno);
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
 }
 
 void SaveFileBytes(const std::filesystem::path& path, std::string_view bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::system_error(errno ? errno : EACCES, std::generic_category(), path.string());
+    if (!out)
+        throw std::system_error(errno ? errno : EACCES, std::generic_category(), path.string());
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) throw std::system_error(errno ? errno : EIO, std::generic_category(), path.string());

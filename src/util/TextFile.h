@@ -17,7 +17,8 @@ TStringList SplitTextLines(std::string_view text);
 // The bytes of a text file: byte-order mark, then every line followed by CR LF.
 std::string JoinTextLines(const TStringList& lines);
 
-// Throws std::system_error naming the file when it cannot be read or written.
+// Throws std::system_error naming the file when it cannot be read or written; only regular
+// files are read.
 TStringList LoadTextLines(const std::filesystem::path& path);
 void SaveTextLines(const std::filesystem::path& path, const TStringList& lines);
 // The same, written through a temporary file, for files the user cannot make again.
