@@ -1,6 +1,8 @@
 #include "gallery/ComQorCSS.h"
 
+#include "gallery/PageTemplate.h"
 #include "gallery/ProjectStream.h"
+#include "gallery/StyleSheetKeys.h"
 
 #include "util/AtomicFile.h"
 #include "util/XEComFile.h"
@@ -56,6 +58,36 @@ int32_t TComQorCSS1::ThumbStripHeight() const
     if (ShowThumbTitle) h += ThumbTitleHeight;
     if (ThumbPolaroid) h += ThumbBorderWidth;
     return h;
+}
+
+void TComQorCSS1::SetRscFolder(const std::string& path)
+{
+    FRscFolder = path;
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_directory(path, ec)) return;
+    if (std::filesystem::exists(std::filesystem::path(path) / "css" / "style.css", ec))
+        LoadStyleSheetTemplate();
+    if (std::filesystem::exists(std::filesystem::path(path) / PageTemplateName(ShowQorHeader), ec))
+        LoadPageTemplate();
+}
+
+void TComQorCSS1::LoadStyleSheetTemplate()
+{
+    FCSSLS = LoadTextLines(std::filesystem::path(FRscFolder) / "css" / "style.css");
+    FKeyCSS = FindStyleSheetKeys(FCSSLS, FLog);
+}
+
+void TComQorCSS1::LoadPageTemplate()
+{
+    FIndexLS = LoadTextLines(std::filesystem::path(FRscFolder) / PageTemplateName(ShowQorHeader));
+    FKeyIndex = FindKeys(FIndexLS, HeadKeyTexts());
+    FKeyImg = FindKeys(FIndexLS, WrapperKeyTexts());
+}
+
+bool TComQorCSS1::ParseJS()
+{
+    FJava = LoadTextLines(std::filesystem::path(FRscFolder) / "js" / "jquery.qorslider.min.js");
+    return !FJava.empty();
 }
 
 void TComQorCSS1::SaveToFile(const std::string& fileName) const

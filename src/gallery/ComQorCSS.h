@@ -4,9 +4,11 @@
 // exactly these, in this order (see PublishedProps.h). Make writes the gallery folder.
 #pragma once
 
+#include "gallery/QorKey.h"
 #include "util/TextFile.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace qor {
@@ -14,6 +16,12 @@ namespace qor {
 using TColor = int32_t; // 0x00BBGGRR; system colours carry FF in the top byte
 
 class TCustomImgLS;
+class TComQorCSS1;
+
+// Builds the page lines of the picture at Index (from 0): its line in the slides list and
+// its line in the thumbnail list. On entry both hold the previous picture's lines.
+using TOnMakeHTMLLine = std::function<void(const TComQorCSS1& sender, int32_t Index,
+                                           std::string& ASlideLI, std::string& AThumbLI)>;
 
 class TComQorCSS1 {
 public:
@@ -77,6 +85,7 @@ public:
     int32_t SlideIdentifier = 0;
     TStringList AttrLS;
     TStringList Descriptions;
+    TOnMakeHTMLLine OnMakeLIEntry; // when assigned, replaces the built-in page-line builder
     bool SuppressWrapperNote = false;
     bool DemoMode = false;
     int32_t DemoWidth = 1200;
@@ -100,9 +109,34 @@ public:
     static const TStringList& StdTransitNames();
 
     void SetOutFolder(const std::string& path) { OutFolder = path; }
-    void SetRscFolder(const std::string& path) { FRscFolder = path; }
+    // Stores the resource folder; when it exists, loads the style-sheet and page templates
+    // at once (a template missing now is reported by Make).
+    void SetRscFolder(const std::string& path);
     const std::string& RscFolder() const { return FRscFolder; }
     void connectXEImgLS(TCustomImgLS* list) { FXEImgLS = list; }
+    const TCustomImgLS* XEImgLS() const { return FXEImgLS; }
+
+    // The gallery script's text, written into every gallery.
+    void AssignJS(const TStringList& lines) { FJava = lines; }
+    // Loads "js/jquery.qorslider.min.js" of the resource folder; throws the file error and
+    // keeps the text when it cannot be read. True when the text has lines.
+    bool ParseJS();
+    const TStringList& Java() const { return FJava; }
+
+    // Writes the page, the style sheet with its pictures and the script folder into
+    // OutFolder, reading the templates afresh. False, writing nothing, without script text.
+    // A template that cannot be read or a file that cannot be written throws its error
+    // naming the file; what was written before stays.
+    bool Make();
+
+    // The templates as last loaded, with their keys, and the log of the last style-sheet
+    // key scan ("%3d: %s", line index and line text, one line per key).
+    const TStringList& CSSLS() const { return FCSSLS; }
+    const TQorKeys& KeyCSS() const { return FKeyCSS; }
+    const TStringList& IndexLS() const { return FIndexLS; }
+    const TQorKeys& KeyIndex() const { return FKeyIndex; }
+    const TQorKeys& KeyImg() const { return FKeyImg; }
+    const TStringList& Log() const { return FLog; }
 
     // Writes the project file atomically; throws on a file-system error (the old file stays).
     void SaveToFile(const std::string& fileName) const;
@@ -113,8 +147,18 @@ public:
     bool IsUpdated(const std::string& fileName) const;
 
 private:
+    void LoadStyleSheetTemplate();
+    void LoadPageTemplate();
+
     std::string FRscFolder;
     TCustomImgLS* FXEImgLS = nullptr;
+    TStringList FJava;
+    TStringList FCSSLS;
+    TQorKeys FKeyCSS;
+    TStringList FIndexLS;
+    TQorKeys FKeyIndex;
+    TQorKeys FKeyImg;
+    TStringList FLog;
     TStringList FTransitItems = StdTransitItems();
     TStringList FTransitNames = StdTransitNames();
 };

@@ -1,0 +1,20 @@
+// The page lines of one picture as the built-in builder makes them: its line in the
+// slides list and its line in the thumbnail list. Texts go into the page exactly as the
+// user wrote them, markup included.
+#pragma once
+
+#include "imagelist/ThumbInfo.h"
+
+#include <string>
+
+namespace qor {
+
+struct TEntryLines {
+    std::string Slide;
+    std::string Thumb;
+};
+
+// number is the picture number (position + 1); baseIndent is 0, or 3 on the demo page.
+TEntryLines BuildEntryLines(const TUserInfo& user, int number, int baseIndent);
+
+} // namespace qor
