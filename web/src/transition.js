@@ -62,6 +62,7 @@ function transitionEnded(g) {
 function firstShow($, g) {
     g.firstShow = false;
     showCurrentSlide(g);
+    if (g.rowMode) g.$slideUl.css({ marginLeft: -g.current * g.W });
     g.lastEffect = { name: 'fade', variant: 0, inverted: false, first: true };
     g.$wrap.css({ visibility: 'visible', opacity: 0 }).animate({ opacity: 1 }, 1000, 'linear', () => transitionEnded(g));
 }
