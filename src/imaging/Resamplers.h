@@ -1,0 +1,30 @@
+// Resampling a picture, or a rectangle of it, to an exact size. SmoothResize is the
+// high-quality path of every slide and thumbnail; it picks one of three routines:
+//   EnlargeBilinear      - enlarging both ways: centre-aligned bilinear interpolation;
+//   ResampleAreaBilinear - keeping or enlarging one way: the bilinear surface averaged over each
+//                          destination pixel's footprint;
+//   ShrinkArea           - reducing both ways: the exact area average of the footprint.
+// Their bytes are fixed to the last bit (footprints, offsets, precisions, ties to even); the
+// weights of each column and row are computed once per call and the sums are formed in the
+// order the formulas give, so any destination pixel equals its direct evaluation.
+// The area must lie inside the source; wanted sizes are at least 1.
+#pragma once
+
+#include "imaging/TBmpScan.h"
+
+namespace qor {
+
+TBmpScan SmoothResize(const TBmpScan& source, int32_t width, int32_t height);
+TBmpScan SmoothResize(const TBmpScan& source, TRect area, int32_t width, int32_t height);
+// Nearest-neighbour: each destination pixel copies the source pixel under its centre.
+TBmpScan StretchFast(const TBmpScan& source, int32_t width, int32_t height);
+TBmpScan StretchFast(const TBmpScan& source, TRect area, int32_t width, int32_t height);
+// FitRect's size, then SmoothResize or StretchFast.
+TBmpScan FitBitmap(const TBmpScan& source, int32_t boxWidth, int32_t boxHeight, bool smooth);
+
+TBmpScan ShrinkArea(const TBmpScan& source, TRect area, int32_t width, int32_t height);
+TBmpScan ResampleAreaBilinear(const TBmpScan& source, TRect area, int32_t width, int32_t height);
+// Empty for an empty area.
+TBmpScan EnlargeBilinear(const TBmpScan& source, TRect area, int32_t width, int32_t height);
+
+} // namespace qor

@@ -1,0 +1,79 @@
+#include "imaging/ResampleSource.h"
+#include "imaging/Resamplers.h"
+
+#include <cmath>
+#include <vector>
+
+namespace qor {
+
+namespace {
+
+struct TCell {
+    int32_t index; // source column or row
+    double weight; // overlap of its unit cell with the footprint
+};
+
+// The cells of every destination position along one axis: footprint [d * r, (d + 1) * r -
+// 0.000001], each cell weighed by its overlap. starts[d] .. starts[d + 1] are position d's.
+struct TAxisCells {
+    std::vector<TCell> cells;
+    std::vector<size_t> starts;
+};
+
+TAxisCells AxisCells(int32_t sourceSize, int32_t size, double r)
+{
+    TAxisCells axis;
+    axis.starts.reserve(static_cast<size_t>(size) + 1);
+    for (int32_t d = 0; d < size; ++d) {
+        axis.starts.push_back(axis.cells.size());
+        double x0 = d * r, x1 = (d + 1) * r - 0.000001;
+        int32_t last = std::min(static_cast<int32_t>(std::floor(x1)), sourceSize - 1);
+        for (int32_t s = static_cast<int32_t>(std::floor(x0)); s <= last; ++s) {
+            bool holdsStart = s <= x0, holdsEnd = s + 1 >= x1;
+            double w = holdsStart ? (holdsEnd ? x1 - x0 : 1 - (x0 - s)) : (holdsEnd ? x1 - s : 1);
+            axis.cells.push_back({s, w});
+        }
+    }
+    axis.starts.push_back(axis.cells.size());
+    return axis;
+}
+
+} // namespace
+
+TBmpScan ShrinkArea(const TBmpScan& sourcePicture, TRect area, int32_t width, int32_t height)
+{
+    TResampleSource source(sourcePicture, area);
+    int32_t sw = source.Width(), sh = source.Height();
+    double rx = double(sw) / width, ry = double(sh) / height;
+    float areaFactor = static_cast<float>(double(sw * sh) / (double(width) * height));
+    TAxisCells columns = AxisCells(sw, width, rx), rows = AxisCells(sh, height, ry);
+    TBmpScan result(width, height, 24, TBmpScan::TFill::None);
+    // One row of sums; each pixel's terms arrive in the formula's order: source rows outer,
+    // source columns inner.
+    std::vector<double> sums(static_cast<size_t>(width) * 3);
+    for (int32_t j = 0; j < height; ++j) {
+        std::fill(sums.begin(), sums.end(), 0.0);
+        for (size_t r = rows.starts[j]; r < rows.starts[j + 1]; ++r) {
+            const uint8_t* in = source.Row(rows.cells[r].index);
+            double wy = rows.cells[r].weight;
+            double* sum = sums.data();
+            for (int32_t i = 0; i < width; ++i, sum += 3) {
+                double b = sum[0], g = sum[1], rd = sum[2];
+                for (size_t c = columns.starts[i]; c < columns.starts[i + 1]; ++c) {
+                    double w = columns.cells[c].weight * wy;
+                    const uint8_t* p = in + static_cast<size_t>(columns.cells[c].index) * 3;
+                    b += w * p[0];
+                    g += w * p[1];
+                    rd += w * p[2];
+                }
+                sum[0] = b, sum[1] = g, sum[2] = rd;
+            }
+        }
+        uint8_t* out = result.Row(j);
+        for (size_t k = 0; k < sums.size(); ++k)
+            out[k] = RoundToByte(sums[k] / areaFactor);
+    }
+    return result;
+}
+
+} // namespace qor
