@@ -1,6 +1,7 @@
 #include "util/FreedesktopTrash.h"
 
 #include "util/TextCodec.h"
+#include "util/XEComShell.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,10 +21,8 @@ namespace {
 
 fs::path HomeTrash()
 {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome && *dataHome) return fs::path(dataHome) / "Trash";
-    const char* home = std::getenv("HOME");
-    return home ? fs::path(home) / ".local/share/Trash" : fs::path();
+    std::string dataHome = GetSpecialFolder(TSpecialFolder::LocalAppData);
+    return dataHome.empty() ? fs::path() : fs::path(dataHome) / "Trash";
 }
 
 // The top folder of the file system that holds path.
@@ -39,21 +39,56 @@ fs::path MountTop(const fs::path& path)
     return top;
 }
 
-bool WriteAll(int fd, const std::string& text)
+bool WriteAll(int fd, std::string_view text)
 {
-    return ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    while (!text.empty()) {
+        ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        text.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// The trash folders are private to their user.
+bool MakePrivateFolders(const fs::path& trash)
+{
+    for (const fs::path& folder : {trash, trash / "files", trash / "info"}) {
+        std::error_code ec;
+        fs::create_directories(folder.parent_path(), ec);
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    return true;
+}
+
+std::string DeletionDate()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
+    return date;
+}
+
+// Moves item to target unless something is there already (a trashed file without its
+// restore information, say), which must not be replaced.
+bool MoveWithoutReplacing(const fs::path& item, const fs::path& target)
+{
+    if (::renameat2(AT_FDCWD, item.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false; // EINVAL: not supported here
+    struct stat existing {};
+    return ::lstat(target.c_str(), &existing) != 0 && ::rename(item.c_str(), target.c_str()) == 0;
 }
 
 // Reserves a free name in trash/info with an exclusive create, then moves the item into
 // trash/files under that name.
 bool MoveInto(const fs::path& trash, const fs::path& item, const std::string& originalPath)
 {
-    std::error_code ec;
-    fs::create_directories(trash / "files", ec);
-    fs::create_directories(trash / "info", ec);
-    std::time_t now = std::time(nullptr);
-    char date[32];
-    std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", std::localtime(&now));
+    if (!MakePrivateFolders(trash)) return false;
+    std::string record = "[Trash Info]\nPath=" + PercentEncodePath(originalPath) +
+                         "\nDeletionDate=" + DeletionDate() + "\n";
     std::string base = item.filename().string();
     for (int n = 1; n < 10000; ++n) {
         std::string name = n == 1 ? base : base + "." + std::to_string(n);
@@ -61,12 +96,12 @@ bool MoveInto(const fs::path& trash, const fs::path& item, const std::string& or
         int fd = ::open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return false;
-        bool written = WriteAll(fd, "[Trash Info]\nPath=" + PercentEncodePath(originalPath) +
-                                        "\nDeletionDate=" + date + "\n");
+        bool written = WriteAll(fd, record);
         ::close(fd);
-        if (written && ::rename(item.c_str(), (trash / "files" / name).c_str()) == 0) return true;
+        if (written && MoveWithoutReplacing(item, trash / "files" / name)) return true;
+        int error = errno;
         ::unlink(info.c_str());
-        return false;
+        if (!written || error != EEXIST) return false;
     }
     return false;
 }

@@ -5,10 +5,13 @@
 #include "util/TextCodec.h"
 #include "util/XEComText.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -22,10 +25,12 @@ std::string_view FileNamePart(std::string_view path)
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// The folder of a path without its trailing separator; the root stays "/".
 std::string_view FolderPart(std::string_view path)
 {
     size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+    if (slash == std::string_view::npos) return {};
+    return path.substr(0, slash == 0 ? 1 : slash);
 }
 
 // Extension with its dot, from the last dot of the file name; empty when there is none.
@@ -59,6 +64,34 @@ TDateTime ToDateTime(const struct statx_timestamp& t)
     return ToDateTime(timespec{t.tv_sec, static_cast<long>(t.tv_nsec)});
 }
 
+// The absolute path of what a removal takes: "." and ".." resolved, the folder part freed
+// of symbolic links, a link itself kept (the link goes, not what it names).
+fs::path PathForRemoval(const std::string& given)
+{
+    std::error_code ec;
+    fs::path normal = fs::absolute(given, ec).lexically_normal();
+    if (ec) return {};
+    if (!normal.has_filename()) normal = normal.parent_path();
+    if (normal == normal.root_path()) return normal;
+    fs::path folder = fs::weakly_canonical(normal.parent_path(), ec);
+    return ec ? fs::path() : folder / normal.filename();
+}
+
+// True for the root, the home folder and every folder that holds it: removing one of them
+// would take the user's files, and the trash itself, with it.
+bool HoldsTheHomeFolder(const fs::path& target)
+{
+    if (target == target.root_path()) return true;
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return false;
+    std::error_code ec;
+    fs::path homeFolder = fs::weakly_canonical(home, ec);
+    if (ec) return false;
+    auto mismatch =
+        std::mismatch(target.begin(), target.end(), homeFolder.begin(), homeFolder.end());
+    return mismatch.first == target.end();
+}
+
 } // namespace
 
 std::string NameWithoutExt(std::string_view path)
@@ -66,7 +99,8 @@ std::string NameWithoutExt(std::string_view path)
     TStringList pieces = SplitText(FileNamePart(path), '.');
     if (pieces.size() <= 1) return std::string(FileNamePart(path));
     std::string out;
-    for (size_t i = 0; i + 1 < pieces.size(); ++i) out += (i ? "." : "") + pieces[i];
+    for (size_t i = 0; i + 1 < pieces.size(); ++i)
+        out += (i ? "." : "") + pieces[i];
     return out;
 }
 
@@ -81,14 +115,16 @@ void SplitFileName(std::string_view path, std::string& dir, std::string& nameNoE
 std::string SanitizeFileName(std::string_view text, bool noDot)
 {
     static constexpr std::string_view forbidden = "\\/:;*?\"<>|";
-    std::string source(text);
-    if (source.starts_with('.')) source[0] = '_';
-    std::string_view rest = source;
-    while (StartsWithBlank(rest)) rest.remove_prefix(rest[0] == ' ' ? 1 : IdeographicSpace.size());
+    while (StartsWithBlank(text))
+        text.remove_prefix(text[0] == ' ' ? 1 : IdeographicSpace.size());
     std::string out;
-    for (char c : rest)
+    for (char c : text)
         out += (forbidden.find(c) != std::string_view::npos || (noDot && c == '.')) ? '_' : c;
-    while (EndsWithBlank(out)) out.resize(out.size() - (out.back() == ' ' ? 1 : IdeographicSpace.size()));
+    // The dot rule looks past leading blanks, so that no name comes out hidden, or as "."
+    // or "..".
+    if (out.starts_with('.')) out[0] = '_';
+    while (EndsWithBlank(out))
+        out.resize(out.size() - (out.back() == ' ' ? 1 : IdeographicSpace.size()));
     return out;
 }
 
@@ -133,7 +169,7 @@ bool ForceFolder(std::string_view path)
 
 int FindFiles(const fs::path& folder, TStringList& list, const TStringList& exts, int depth)
 {
-    if (depth < 1) return static_cast<int>(list.size());
+    if (depth < 1) return 0;
     std::error_code ec;
     std::vector<fs::directory_entry> entries;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
@@ -157,6 +193,13 @@ int FindFiles(const fs::path& folder, TStringList& list, const TStringList& exts
         }
     }
     return static_cast<int>(list.size());
+}
+
+TStringList FindFilesList(const fs::path& folder, const TStringList& exts, int depth)
+{
+    TStringList list;
+    FindFiles(folder, list, exts, depth);
+    return list;
 }
 
 bool CopyFileTo(const fs::path& source, const fs::path& dest, bool overwrite)
@@ -210,22 +253,26 @@ bool CopyFilesByExt(const fs::path& source, const fs::path& dest, std::string_vi
 
 bool RemoveFolder(std::string_view path)
 {
-    std::string target = ExcludeTrailingSeparator(path);
+    std::string given = ExcludeTrailingSeparator(path);
     std::error_code ec;
-    if (target.empty() || !fs::exists(fs::symlink_status(target, ec))) return false;
+    if (given.empty() || !fs::exists(fs::symlink_status(given, ec))) return false;
+    fs::path target = PathForRemoval(given);
+    if (target.empty() || HoldsTheHomeFolder(target)) return false;
     if (MoveToTrash(target)) return true;
     return fs::remove_all(target, ec) > 0 && !ec;
 }
 
 bool GetFileTimes(const fs::path& path, TDateTime& created, TDateTime& modified, int64_t& size)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that a named pipe answers at once.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     struct statx info {};
     bool ok = ::statx(fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &info) == 0;
     ::close(fd);
     if (!ok) return false;
-    created = (info.stx_mask & STATX_BTIME) ? ToDateTime(info.stx_btime) : ToDateTime(info.stx_ctime);
+    created =
+        (info.stx_mask & STATX_BTIME) ? ToDateTime(info.stx_btime) : ToDateTime(info.stx_ctime);
     modified = ToDateTime(info.stx_mtime);
     size = static_cast<int64_t>(info.stx_size);
     return true;
@@ -240,10 +287,14 @@ int64_t GetFileSize64(const fs::path& path)
 
 std::string ReadFileBytes(const fs::path& path, size_t size)
 {
+    // Read piece by piece, so that a size far beyond the file asks for no memory it needs not.
     std::ifstream in(path, std::ios::binary);
-    std::string bytes(size, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    bytes.resize(in ? size : static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    std::string bytes;
+    char buffer[65536];
+    while (in && bytes.size() < size) {
+        in.read(buffer, static_cast<std::streamsize>(std::min(sizeof buffer, size - bytes.size())));
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
     return bytes;
 }
 
@@ -251,14 +302,15 @@ bool SameFileContent(const fs::path& a, const fs::path& b)
 {
     std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
     if (!first || !second) return false;
-    std::error_code ec;
-    if (fs::file_size(a, ec) != fs::file_size(b, ec) || ec) return false;
-    char x[65536], y[65536];
+    std::error_code errorA, errorB;
+    uintmax_t sizeA = fs::file_size(a, errorA), sizeB = fs::file_size(b, errorB);
+    if (errorA || errorB || sizeA != sizeB) return false;
+    std::vector<char> x(65536), y(65536);
     while (first && second) {
-        first.read(x, sizeof x);
-        second.read(y, sizeof y);
+        first.read(x.data(), static_cast<std::streamsize>(x.size()));
+        second.read(y.data(), static_cast<std::streamsize>(y.size()));
         if (first.gcount() != second.gcount() ||
-            !std::equal(x, x + first.gcount(), y))
+            !std::equal(x.begin(), x.begin() + first.gcount(), y.begin()))
             return false;
     }
     return true;

@@ -17,12 +17,14 @@ using TDateTime = std::chrono::system_clock::time_point;
 using TFileFilter = std::function<bool(const std::filesystem::path&)>;
 
 // The file name without folder and without its last extension: photo.jpg gives photo,
-// a.b.c gives a.b, .qor gives "", a. gives a, archive gives archive.
+// a.b.c gives a.b, .qor gives "", archive gives archive, and a. gives a. (a name that
+// splits at its dots into a single piece is kept whole).
 std::string NameWithoutExt(std::string_view path);
 void SplitFileName(std::string_view path, std::string& dir, std::string& nameNoExt,
                    std::string& ext);
-// Replaces the characters a file name cannot hold by "_", a leading dot by "_", and drops
-// leading and trailing blanks (U+0020 and U+3000).
+// Replaces the characters a file name cannot hold (and every dot when noDot) by "_", drops
+// leading and trailing blanks (U+0020 and U+3000), and turns a dot at the start of what
+// remains into "_".
 std::string SanitizeFileName(std::string_view text, bool noDot);
 // A name, without folder, that names no existing file in folder: name itself, else
 // base_0.ext, base_1.ext, ... An empty folder means the folder of name.
@@ -31,9 +33,11 @@ std::string UniqueFileName(std::string_view name, std::string_view folder);
 bool ForceFolder(std::string_view path);
 // Appends the paths found to list: subfolders first (down to depth levels), then the
 // folder's own entries whose lower-case extension is in exts ("*" first: every file), in
-// the order the file system delivers them. Answers the size of list.
+// the order the file system delivers them. Only files are taken, never a folder whose name
+// ends in one of the extensions. Answers the size of list; 0 for a depth below 1.
 int FindFiles(const std::filesystem::path& folder, TStringList& list, const TStringList& exts,
               int depth);
+TStringList FindFilesList(const std::filesystem::path& folder, const TStringList& exts, int depth);
 
 bool CopyFileTo(const std::filesystem::path& source, const std::filesystem::path& dest,
                 bool overwrite);
@@ -46,7 +50,8 @@ void CopyFolderTree(const std::filesystem::path& source, const std::filesystem::
 bool CopyFilesByExt(const std::filesystem::path& source, const std::filesystem::path& dest,
                     std::string_view ext);
 
-// Moves a file or folder to the desktop's trash, or deletes it when there is none.
+// Moves a file or folder to the desktop's trash, or deletes it when no trash can take it.
+// Refuses the root, the home folder and the folders above it.
 bool RemoveFolder(std::string_view path);
 
 // Creation time (the birth time where the file system keeps one, else the change time),
@@ -54,7 +59,8 @@ bool RemoveFolder(std::string_view path);
 bool GetFileTimes(const std::filesystem::path& path, TDateTime& created, TDateTime& modified,
                   int64_t& size);
 int64_t GetFileSize64(const std::filesystem::path& path);
-// Up to size bytes from the start of the file; fewer when the file is shorter.
+// Up to size bytes from the start of the file; fewer when the file is shorter, none when
+// it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& path, size_t size);
 bool SameFileContent(const std::filesystem::path& a, const std::filesystem::path& b);
 

@@ -4,6 +4,7 @@
 #include "util/XEComFile.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -44,23 +45,62 @@ std::string HomeFolder()
     return home ? home : "";
 }
 
-// Reads XDG_<NAME>_DIR from user-dirs.dirs, with $HOME expanded.
+// An XDG folder variable; a relative value is invalid and ignored.
+std::string XdgVariable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && value[0] == '/' ? value : "";
+}
+
+// The value of one line XDG_<NAME>_DIR="..." of user-dirs.dirs: "$HOME" at its start
+// expanded, backslash escapes undone; empty when the line is not of that form or the
+// folder is not absolute.
+std::string UserDirValue(std::string_view quoted)
+{
+    if (quoted.size() < 2 || quoted.front() != '"') return {};
+    quoted.remove_prefix(1);
+    std::string value;
+    if (quoted.starts_with("$HOME") &&
+        (quoted.size() == 5 || quoted[5] == '/' || quoted[5] == '"')) {
+        value = HomeFolder();
+        quoted.remove_prefix(5);
+    }
+    for (size_t i = 0; i < quoted.size(); ++i) {
+        if (quoted[i] == '"') return value.starts_with('/') ? value : std::string();
+        if (quoted[i] == '\\' && i + 1 < quoted.size()) ++i;
+        value += quoted[i];
+    }
+    return {}; // no closing quote
+}
+
+void SkipBlanks(std::string_view& text)
+{
+    while (text.starts_with(' ') || text.starts_with('\t'))
+        text.remove_prefix(1);
+}
+
+// Reads XDG_<NAME>_DIR from user-dirs.dirs; the last valid line wins, as in the desktop's
+// own reader.
 std::string UserDir(std::string_view name)
 {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    fs::path config = (configHome && *configHome) ? fs::path(configHome)
-                                                  : fs::path(HomeFolder()) / ".config";
+    std::string configHome = XdgVariable("XDG_CONFIG_HOME");
+    fs::path config =
+        !configHome.empty() ? fs::path(configHome) : fs::path(HomeFolder()) / ".config";
     std::ifstream in(config / "user-dirs.dirs");
-    std::string key = "XDG_" + std::string(name) + "_DIR=";
+    std::string key = "XDG_" + std::string(name) + "_DIR";
+    std::string found;
     for (std::string line; std::getline(in, line);) {
-        if (!line.starts_with(key)) continue;
-        std::string value = line.substr(key.size());
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            value = value.substr(1, value.size() - 2);
-        if (value.starts_with("$HOME")) value = HomeFolder() + value.substr(5);
-        return value;
+        std::string_view rest = line;
+        SkipBlanks(rest);
+        if (!rest.starts_with(key)) continue;
+        rest.remove_prefix(key.size());
+        SkipBlanks(rest);
+        if (!rest.starts_with('=')) continue;
+        rest.remove_prefix(1);
+        SkipBlanks(rest);
+        if (std::string value = UserDirValue(rest); !value.empty()) found = value;
     }
-    return {};
+    return found;
 }
 
 std::atomic<int64_t> LapStart{0};
@@ -78,7 +118,8 @@ int RunProgram(const std::vector<std::string>& argv, int timeoutMs)
 {
     if (argv.empty()) return -1;
     std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -91,15 +132,18 @@ int RunProgram(const std::vector<std::string>& argv, int timeoutMs)
     if (spawned != 0) return -1;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     int status = 0;
-    while (::waitpid(pid, &status, WNOHANG) == 0) {
+    for (;;) {
+        pid_t ended = ::waitpid(pid, &status, WNOHANG);
+        if (ended == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (ended < 0 && errno != EINTR) return -1; // the child cannot be waited for
         if (std::chrono::steady_clock::now() >= deadline) {
             ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
             return -1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool OpenDocument(std::string_view path)
@@ -113,8 +157,10 @@ bool ShowInExplorer(std::string_view path, bool select)
     if (path.empty()) return false;
     std::string target = ExcludeTrailingSeparator(path);
     if (select && HasSessionBus()) {
-        std::string absolute = fs::absolute(target).string();
+        std::error_code ec;
+        std::string absolute = fs::absolute(target, ec).string();
         if (RunProgram({"dbus-send", "--session", "--print-reply",
+                        "--reply-timeout=" + std::to_string(ShellTimeoutMs),
                         "--dest=org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
                         "org.freedesktop.FileManager1.ShowItems",
                         "array:string:file://" + PercentEncodePath(absolute), "string:"},
@@ -166,8 +212,8 @@ std::string GetSpecialFolder(TSpecialFolder folder)
         return !dir.empty() ? dir : home.empty() ? "" : home + "/Pictures";
     }
     case TSpecialFolder::LocalAppData: {
-        const char* dataHome = std::getenv("XDG_DATA_HOME");
-        if (dataHome && *dataHome) return dataHome;
+        std::string dataHome = XdgVariable("XDG_DATA_HOME");
+        if (!dataHome.empty()) return dataHome;
         return home.empty() ? "" : home + "/.local/share";
     }
     }
