@@ -68,6 +68,36 @@ std::optional<TFontFile> FileOf(const TPattern& match, bool bold, bool italic)
     return TFontFile{reinterpret_cast<const char*>(path), index, bold, italic};
 }
 
+bool IsProportional(FcPattern* font)
+{
+    int spacing = FC_PROPORTIONAL;
+    FcPatternGetInteger(font, FC_SPACING, 0, &spacing);
+    return spacing == FC_PROPORTIONAL;
+}
+
+bool CoversLanguage(FcPattern* font, const char* lang)
+{
+    FcLangSet* langs = nullptr;
+    return FcPatternGetLangSet(font, FC_LANG, 0, &langs) == FcResultMatch &&
+           FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>(lang)) == FcLangEqual;
+}
+
+// The fallback for a missing family stands in for a proportional desktop font, so among the
+// faces that cover the language a proportional one is preferred to a fixed-pitch one.
+TPattern ProportionalMatch(const TPattern& request, const char* lang)
+{
+    FcResult result = FcResultNoMatch;
+    FcFontSet* sorted = FcFontSort(nullptr, request.get(), FcFalse, nullptr, &result);
+    TPattern best;
+    for (int i = 0; sorted && i < sorted->nfont && !best; ++i) {
+        FcPattern* font = sorted->fonts[i];
+        if (CoversLanguage(font, lang) && IsProportional(font))
+            best.reset(FcFontRenderPrepare(nullptr, request.get(), font));
+    }
+    if (sorted) FcFontSetDestroy(sorted);
+    return best ? std::move(best) : Match(request);
+}
+
 void AddOnce(std::vector<TFontFile>& chain, const std::optional<TFontFile>& file)
 {
     if (file && std::find(chain.begin(), chain.end(), *file) == chain.end()) chain.push_back(*file);
@@ -84,7 +114,8 @@ std::vector<TFontFile> FontChain(const std::string& family, bool bold, bool ital
         if (match && (IsGeneric(family) || HasFamily(match, family)))
             AddOnce(chain, FileOf(match, bold, italic));
     }
-    AddOnce(chain, FileOf(Match(Request("sans-serif", "ja", bold, italic)), bold, italic));
+    AddOnce(chain, FileOf(ProportionalMatch(Request("sans-serif", "ja", bold, italic), "ja"), bold,
+                          italic));
     AddOnce(chain, FileOf(Match(Request("sans-serif", nullptr, bold, italic)), bold, italic));
     if (chain.empty()) throw std::runtime_error("no font is installed for drawing text");
     return chain;
