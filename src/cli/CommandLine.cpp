@@ -15,7 +15,7 @@ std::string TParsedArgs::Last(const std::string& option, const std::string& fall
     return values.empty() ? fallback : values.back();
 }
 
-TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& spec)
+TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& accepted)
 {
     TParsedArgs parsed;
     bool optionsEnded = false;
@@ -31,7 +31,7 @@ TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& s
         }
         size_t eq = arg.find('=');
         std::string name = arg.substr(0, eq);
-        if (spec.ValueOptions.count(name)) {
+        if (accepted.ValueOptions.count(name)) {
             if (eq != std::string::npos) {
                 parsed.Values[name].push_back(arg.substr(eq + 1));
             } else if (i + 1 < args.size()) {
@@ -39,7 +39,7 @@ TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& s
             } else {
                 throw EUsageError(name + " needs a value");
             }
-        } else if (spec.FlagOptions.count(name) && eq == std::string::npos) {
+        } else if (accepted.FlagOptions.count(name) && eq == std::string::npos) {
             parsed.Flags.insert(name);
         } else {
             throw EUsageError("unknown option " + arg);

@@ -36,7 +36,7 @@ struct TOptionSpec {
 };
 
 // Throws EUsageError for an unknown option or a value option without its value.
-TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& spec);
+TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& accepted);
 
 struct TCommand {
     const char* Name;
