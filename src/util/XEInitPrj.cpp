@@ -5,6 +5,7 @@
 #include "util/XEComShell.h"
 
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <mutex>
 
@@ -32,7 +33,8 @@ bool IsFolder(const std::string& path)
 std::string InstalledShare(const std::string& appFolder)
 {
     return IncludeTrailingSeparator(
-        (fs::path(ExcludeTrailingSeparator(appFolder)).parent_path() / "share/qorgallery").string());
+        (fs::path(ExcludeTrailingSeparator(appFolder)).parent_path() / "share/qorgallery")
+            .string());
 }
 
 std::string LocateRscFolder(const std::string& appFolder)
@@ -57,13 +59,21 @@ std::string LocateHelpFolder(const std::string& appFolder)
 std::string UserFolder(TSpecialFolder which, const std::string& projectName)
 {
     std::string base = GetSpecialFolder(which);
-    if (base.empty()) base = fs::current_path().string();
+    std::error_code ec;
+    if (base.empty()) base = fs::current_path(ec).string();
     return IncludeTrailingSeparator(base) + projectName + "/";
 }
 
+// Every set of folders ever computed, the current one last. Sets are never changed or
+// dropped, so a reference that Folders() gave stays valid while other threads read on.
 std::mutex FoldersLock;
-TAppFolders CurrentFolders;
-bool FoldersComputed = false;
+std::deque<TAppFolders> ComputedFolders;
+
+const TAppFolders& Publish(TAppFolders folders)
+{
+    std::lock_guard guard(FoldersLock);
+    return ComputedFolders.emplace_back(std::move(folders));
+}
 
 } // namespace
 
@@ -99,12 +109,11 @@ TAppFolders ComputeFolders(const std::string& projectName)
 
 const TAppFolders& Folders()
 {
-    std::lock_guard guard(FoldersLock);
-    if (!FoldersComputed) {
-        CurrentFolders = ComputeFolders(TXEInitPrj::MainProjectName);
-        FoldersComputed = true;
+    {
+        std::lock_guard guard(FoldersLock);
+        if (!ComputedFolders.empty()) return ComputedFolders.back();
     }
-    return CurrentFolders;
+    return Publish(ComputeFolders(TXEInitPrj::MainProjectName));
 }
 
 void TXEInitPrj::SetProjectName(const std::string& name)
@@ -120,9 +129,25 @@ void TXEInitPrj::MakeFolders()
     ForceFolder(f.WorkFolder);
     ForceFolder(f.IniFolder);
     FProjectIniFile = f.IniFolder + FProjectName + ".ini";
-    std::lock_guard guard(FoldersLock);
-    CurrentFolders = f;
-    FoldersComputed = true;
+    Publish(std::move(f));
+}
+
+std::string TXEInitPrj::GetIniFile(std::string_view formName) const
+{
+    return Folders().IniFolder + std::string(formName) + ".ini";
+}
+
+std::string TXEInitPrj::GetStdIniFile(std::string_view formName) const
+{
+    return Folders().StdIniFolder + std::string(formName) + ".ini";
+}
+
+void TXEInitPrj::RemoveDir()
+{
+    const TAppFolders& f = Folders();
+    RemoveFolder(f.WorkFolder);
+    RemoveFolder(f.IniFolder); // gone with the work folder unless it lives elsewhere
+    MakeFolders();
 }
 
 } // namespace qor

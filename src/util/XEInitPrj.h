@@ -14,6 +14,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace qor {
 
@@ -48,13 +49,20 @@ public:
     // Computes the folders and creates DocFolder, WorkFolder and IniFolder.
     void MakeFolders();
     const std::string& ProjectIniFile() const { return FProjectIniFile; }
+    // The window settings file of a form, in IniFolder and in StdIniFolder.
+    std::string GetIniFile(std::string_view formName) const;
+    std::string GetStdIniFile(std::string_view formName) const;
+    // Moves WorkFolder and IniFolder, with the configuration, history and standard settings
+    // in them, to the trash, then makes the empty folders again.
+    void RemoveDir();
 
 private:
     std::string FProjectName;
     std::string FProjectIniFile;
 };
 
-// The folders as last computed; computed without creating anything on first use.
+// The folders as last computed; computed without creating anything on first use. The
+// reference stays valid for the whole run.
 const TAppFolders& Folders();
 // Computes the folders for a project name without creating them.
 TAppFolders ComputeFolders(const std::string& projectName);
