@@ -10,6 +10,7 @@
 #include <cmath>
 #include <new>
 #include <numbers>
+#include <stdexcept>
 
 namespace qor {
 namespace {
@@ -188,6 +189,8 @@ void TKageString::BlendText(TBmpScan& composite, const TScrollLimits& limits, bo
 
 void TKageString::Draw(TBmpScan& ATargetCanvas, TPoint ATargetPos, bool ANormalDraw)
 {
+    if (ATargetCanvas.BitsPerPixel() != 24)
+        throw std::invalid_argument("shadowed text is drawn on 24-bit pictures only");
     if (Pending) return;
     if (!IsReady()) Prep();
     if (!IsReady()) return;

@@ -14,7 +14,7 @@
 #pragma once
 
 #include "imaging/Color.h"
-#include "imaging/GlowBox.h"
+#include "imaging/GlowBox.h" // TPoint
 #include "imaging/TBmpScan.h"
 #include "text/TFont.h"
 #include "util/TextFile.h"
@@ -58,6 +58,7 @@ public:
     bool IsReady() const { return !kageScan.Empty(); }
     TRect GetMojiRect() const;
     void Prep();
+    // Throws std::invalid_argument for a target that is not a 24-bit picture.
     void Draw(TBmpScan& ATargetCanvas, TPoint ATargetPos, bool ANormalDraw);
     void Copy(TKageString& AKage) const;
     void FreeKageScan() { kageScan.Release(); }

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 using namespace qor;
 using namespace qortest;
 
@@ -51,6 +54,15 @@ void ExpectShiftedReference(const TBmpScan& picture, int32_t dx, int32_t dy,
                 inside ? reference.Scan(ry)[rx] : TTriple{Background, Background, Background};
             ASSERT_TRUE(SamePixel(picture.Scan(y)[x], expected)) << x << "," << y;
         }
+}
+
+void ExpectSamePixels(const TBmpScan& picture, const TBmpScan& expected)
+{
+    ASSERT_EQ(picture.Width(), expected.Width());
+    ASSERT_EQ(picture.Height(), expected.Height());
+    for (int32_t y = 0; y < picture.Height(); ++y)
+        for (int32_t x = 0; x < picture.Width(); ++x)
+            ASSERT_TRUE(SamePixel(picture.Scan(y)[x], expected.Scan(y)[x])) << x << "," << y;
 }
 
 } // namespace
@@ -188,4 +200,17 @@ TEST(DrawWaterMark, DesignedFontIsMeiryoUiWhite)
     EXPECT_EQ(font.Color, clWhite);
     EXPECT_FALSE(font.Bold || font.Italic);
     EXPECT_EQ(WaterMarkShadowColor, MakeColor(21, 0, 0));
+}
+
+TEST(DrawWaterMark, DrawsTheSameOnAnyThread)
+{
+    TBmpScan here = Marked(720, 270, 0, DefaultText);
+    std::vector<TBmpScan> there(3);
+    std::vector<std::thread> workers;
+    for (TBmpScan& picture : there)
+        workers.emplace_back([&picture] { picture = Marked(720, 270, 0, DefaultText); });
+    for (std::thread& worker : workers)
+        worker.join();
+    for (const TBmpScan& picture : there)
+        ExpectSamePixels(picture, here);
 }

@@ -433,3 +433,10 @@ TEST(KageString, CopyGivesLinesSettingsAndAnOwnMask)
     copy.kageScan.Row(0)[0] = 7;
     EXPECT_EQ(source.kageScan.Row(0)[0], 255);
 }
+
+TEST(KageString, OnlyTwentyFourBitPicturesAreDrawnOn)
+{
+    TKageString kage = Kage("Qorika");
+    TBmpScan alpha(40, 20, 8);
+    EXPECT_THROW(kage.Draw(alpha, {0, 0}, true), std::invalid_argument);
+}
