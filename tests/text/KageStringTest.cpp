@@ -440,3 +440,13 @@ TEST(KageString, OnlyTwentyFourBitPicturesAreDrawnOn)
     TBmpScan alpha(40, 20, 8);
     EXPECT_THROW(kage.Draw(alpha, {0, 0}, true), std::invalid_argument);
 }
+
+TEST(KageString, TextTooLargeForAPictureDrawsNothing)
+{
+    TKageString kage = Kage(std::string(20000, 'W')); // some 300000 pixels wide
+    kage.Prep();
+    EXPECT_FALSE(kage.IsReady());
+    TBmpScan picture = Uniform(50, 30, 128);
+    kage.Draw(picture, {0, 0}, true);
+    EXPECT_EQ(CountWhere(picture, [](const TTriple& p) { return p.g != 128; }), 0);
+}
