@@ -1,0 +1,106 @@
+#include "imaging/PictureFiles.h"
+
+#include "imaging/BmpCodec.h"
+#include "imaging/EmbeddedPictures.h"
+#include "imaging/GifCodec.h"
+#include "imaging/ImageError.h"
+#include "imaging/JpegCodec.h"
+#include "imaging/PngCodec.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+namespace qor {
+
+namespace {
+
+constexpr uintmax_t kMaxFileBytes = uintmax_t(1) << 30;
+
+TBmpScan DecodeJpegFull(std::span<const uint8_t> data, const std::string& name)
+{
+    return DecodeJpeg(data, name);
+}
+
+struct TDecoderEntry {
+    std::string_view extension;
+    TPictureDecoder decode;
+};
+
+constexpr std::array<TDecoderEntry, 6> kDecoders = {{{".jpg", DecodeJpegFull},
+                                                     {".jpeg", DecodeJpegFull},
+                                                     {".jpe", DecodeJpegFull},
+                                                     {".png", DecodePng},
+                                                     {".gif", DecodeGif},
+                                                     {".bmp", DecodeBmp}}};
+
+std::string LowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+struct TFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+} // namespace
+
+TPictureDecoder DecoderForExtension(std::string_view extension)
+{
+    std::string lower = LowerCase(std::string(extension));
+    for (const TDecoderEntry& entry : kDecoders)
+        if (entry.extension == lower) return entry.decode;
+    return nullptr;
+}
+
+std::vector<uint8_t> ReadPictureFile(const std::filesystem::path& path)
+{
+    std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) throw EImageError(path.string() + ": cannot open the file");
+    std::error_code error;
+    uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) throw EImageError(path.string() + ": cannot read the file");
+    if (size > kMaxFileBytes) throw EImageError(path.string() + ": the file is too large");
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        throw EImageError(path.string() + ": cannot read the file");
+    return bytes;
+}
+
+TBmpScan LoadPicture(const std::filesystem::path& path)
+{
+    if (path.empty()) return {};
+    TPictureDecoder decode = DecoderForExtension(path.extension().string());
+    if (!decode) throw EImageError(path.string() + ": unsupported picture format");
+    std::vector<uint8_t> bytes = ReadPictureFile(path);
+    return decode(bytes, path.string());
+}
+
+TBmpScan LoadJpegScaled(const std::filesystem::path& path, int32_t& width, int32_t& height)
+{
+    std::vector<uint8_t> bytes = ReadPictureFile(path);
+    TJpegDecodeOptions options{8, true};
+    TBmpScan picture = DecodeJpeg(bytes, path.string(), options);
+    int64_t full = int64_t(picture.Width()) * 8;
+    if (picture.Width() < width && picture.Height() < height) {
+        int64_t w = width;
+        options.ScaleDenominator = 2 * w > full ? 1 : 4 * w >= full ? 2 : 8 * w >= full ? 4 : 8;
+        if (options.ScaleDenominator != 8) picture = DecodeJpeg(bytes, path.string(), options);
+    }
+    width = picture.Width() * options.ScaleDenominator;
+    height = picture.Height() * options.ScaleDenominator;
+    return picture;
+}
+
+TBmpScan LoadResourcePicture(std::string_view name, std::string_view extension)
+{
+    std::span<const uint8_t> data = EmbeddedPicture(name);
+    if (data.empty()) throw EImageError("no embedded picture named " + std::string(name));
+    std::string lower = LowerCase(std::string(extension));
+    if (lower != ".png" && lower != ".jpg" && lower != ".gif" && lower != ".bmp") return {};
+    return DecoderForExtension(lower)(data, std::string(name));
+}
+
+} // namespace qor
