@@ -25,6 +25,9 @@ namespace qor {
 namespace {
 
 constexpr int ShellTimeoutMs = 10000;
+// How long xdg-open may take to hand a document to the desktop before it counts as running
+// the application itself.
+constexpr int OpenAnswerMs = 3000;
 
 bool HasDesktop()
 {
@@ -114,7 +117,10 @@ int64_t NowMs()
 
 } // namespace
 
-int RunProgram(const std::vector<std::string>& argv, int timeoutMs)
+namespace {
+
+// Starts a program with its standard streams on /dev/null; -1 when it cannot start.
+pid_t StartProgram(const std::vector<std::string>& argv)
 {
     if (argv.empty()) return -1;
     std::vector<char*> args;
@@ -129,27 +135,71 @@ int RunProgram(const std::vector<std::string>& argv, int timeoutMs)
     pid_t pid;
     int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1;
+    return spawned == 0 ? pid : -1;
+}
+
+enum class TWaitResult { Ended, Lost, StillRunning };
+
+// Waits at most timeoutMs for the program to end; its exit status, -1 when it was killed by
+// a signal.
+TWaitResult WaitForProgram(pid_t pid, int timeoutMs, int& exitStatus)
+{
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    int status = 0;
     for (;;) {
+        int status = 0;
         pid_t ended = ::waitpid(pid, &status, WNOHANG);
-        if (ended == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        if (ended < 0 && errno != EINTR) return -1; // the child cannot be waited for
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ::kill(pid, SIGKILL);
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
-            return -1;
+        if (ended == pid) {
+            exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            return TWaitResult::Ended;
         }
+        if (ended < 0 && errno != EINTR) return TWaitResult::Lost; // cannot be waited for
+        if (std::chrono::steady_clock::now() >= deadline) return TWaitResult::StillRunning;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+}
+
+void ReapWhenItEnds(pid_t pid)
+{
+    std::thread([pid] {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+}
+
+} // namespace
+
+int RunProgram(const std::vector<std::string>& argv, int timeoutMs)
+{
+    pid_t pid = StartProgram(argv);
+    if (pid < 0) return -1;
+    int status = -1;
+    TWaitResult result = WaitForProgram(pid, timeoutMs, status);
+    if (result == TWaitResult::StillRunning) {
+        ::kill(pid, SIGKILL);
+        WaitForProgram(pid, ShellTimeoutMs, status);
+        return -1;
+    }
+    return result == TWaitResult::Ended ? status : -1;
 }
 
 bool OpenDocument(std::string_view path)
 {
     if (path.empty() || !HasDesktop()) return false;
-    return RunProgram({"xdg-open", std::string(path)}, ShellTimeoutMs) == 0;
+    pid_t pid = StartProgram({"xdg-open", std::string(path)});
+    if (pid < 0) return false;
+    int status = -1;
+    switch (WaitForProgram(pid, OpenAnswerMs, status)) {
+    case TWaitResult::Ended:
+        return status == 0;
+    case TWaitResult::Lost:
+        return false;
+    case TWaitResult::StillRunning:
+        // Without a desktop environment of its own, xdg-open runs the application itself
+        // and ends with it: the document is open.
+        ReapWhenItEnds(pid);
+        return true;
+    }
+    return false;
 }
 
 bool ShowInExplorer(std::string_view path, bool select)

@@ -9,7 +9,8 @@
 
 namespace qor {
 
-// Opens a file, folder or web address with its default application (xdg-open).
+// Opens a file, folder or web address with its default application (xdg-open); true when
+// the desktop took the request, or xdg-open still runs the application after a few seconds.
 bool OpenDocument(std::string_view path);
 // Shows the folder of path in the file manager, with the file selected when select is
 // true (freedesktop FileManager1 over the session bus, else the folder with xdg-open).

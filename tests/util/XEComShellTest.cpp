@@ -48,6 +48,65 @@ TEST_F(NoDesktop, ADeadSessionBusAddressIsNoDesktopEither)
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
+// A desktop whose xdg-open is a script of the test's own: it notes its argument and ends
+// as the test tells it.
+class FakeDesktop : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        FSavedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+        setenv("PATH", ((FDir / "bin").string() + ":" + FSavedPath).c_str(), 1);
+        setenv("DISPLAY", ":99", 1);
+        unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    }
+    void TearDown() override
+    {
+        setenv("PATH", FSavedPath.c_str(), 1);
+        unsetenv("DISPLAY");
+    }
+    void FakeXdgOpen(const std::string& body) const
+    {
+        fs::path script = FDir.Write("bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" +
+                                                         (FDir / "opened").string() + "'\n" + body);
+        fs::permissions(script, fs::perms::owner_all);
+    }
+    std::string Opened() const { return qortest::ReadAll(FDir / "opened"); }
+    TempDir FDir;
+    std::string FSavedPath;
+};
+
+TEST_F(FakeDesktop, OpenDocumentHandsThePathToXdgOpen)
+{
+    FakeXdgOpen("exit 0\n");
+    EXPECT_TRUE(OpenDocument("/srv/gallery/index.html"));
+    EXPECT_EQ(Opened(), "/srv/gallery/index.html\n");
+}
+
+TEST_F(FakeDesktop, OpenDocumentReportsThatXdgOpenFailed)
+{
+    FakeXdgOpen("exit 4\n");
+    EXPECT_FALSE(OpenDocument("/srv/gallery/index.html"));
+}
+
+TEST_F(FakeDesktop, AnApplicationStillRunningCountsAsOpen)
+{
+    std::string stop = (FDir / "stop").string();
+    FakeXdgOpen("while [ ! -e '" + stop + "' ]; do sleep 0.05; done\n");
+    EXPECT_TRUE(OpenDocument("/srv/gallery/index.html"));
+    FDir.Write("stop", "");
+}
+
+TEST_F(FakeDesktop, ShowInExplorerOpensTheFolderOfTheFile)
+{
+    FakeXdgOpen("exit 0\n");
+    fs::path file = FDir.Write("pics/a.jpg", "");
+    EXPECT_TRUE(ShowInExplorer(file.string(), true));
+    EXPECT_TRUE(ShowInExplorer(file.string(), false));
+    EXPECT_TRUE(ShowInExplorer((FDir / "pics/").string(), false));
+    std::string folder = (FDir / "pics").string();
+    EXPECT_EQ(Opened(), folder + "\n" + folder + "\n" + folder + "\n");
+}
+
 TEST(XEComShell, RunProgramAnswersTheExitStatus)
 {
     EXPECT_EQ(RunProgram({"true"}, 10000), 0);
