@@ -115,10 +115,6 @@ int64_t NowMs()
         .count();
 }
 
-} // namespace
-
-namespace {
-
 // Starts a program with its standard streams on /dev/null; -1 when it cannot start.
 pid_t StartProgram(const std::vector<std::string>& argv)
 {
