@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace qor;
 using qortest::TempDir;
@@ -15,6 +16,12 @@ namespace {
 TDateTime FromSeconds(int64_t seconds)
 {
     return TDateTime(std::chrono::seconds(seconds));
+}
+
+TDateTime FromStatx(const statx_timestamp& t)
+{
+    return FromSeconds(t.tv_sec) +
+           std::chrono::duration_cast<TDateTime::duration>(std::chrono::nanoseconds(t.tv_nsec));
 }
 
 void SetLastWrite(const std::filesystem::path& path, int64_t seconds)
@@ -69,6 +76,24 @@ TEST(ThumbInfo, ExistingFileGivesItsTimesAndSize)
     // Creation is the birth time or, without one, the change time: both are now, never the
     // last-write time set into the past.
     EXPECT_GT(entry.Time, before);
+}
+
+TEST(ThumbInfo, CreationIsTheBirthTimeWhereKeptElseTheChangeTime)
+{
+    TempDir dir;
+    auto path = dir.Write("p.jpg", "x");
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0); // the change time moves past the birth time
+    struct statx info {};
+    ASSERT_EQ(::statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &info), 0);
+    bool hasBirth = info.stx_mask & STATX_BTIME;
+    TThumbInfo entry;
+    entry.FileName = path.string();
+    ReadFileFacts(entry);
+    EXPECT_EQ(entry.Time, FromStatx(hasBirth ? info.stx_btime : info.stx_ctime));
+    if (hasBirth) {
+        EXPECT_NE(entry.Time, FromStatx(info.stx_ctime));
+    }
 }
 
 TEST(ThumbInfo, MissingFileGivesNowSizeZeroAndNotFound)
