@@ -93,10 +93,10 @@ void TKageString::DrawLines(TBmpScan& canvas, TColor color, TRect R)
         if (EdgeFlag) {
             const TRect inner{box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1};
             for (auto [dx, dy] : {std::pair{-1, 0}, {0, -1}, {1, 0}, {0, 1}})
-                DrawTextLine(canvas, font, line, Moved(inner, dx, dy), DrawFlag, EdgeColor);
-            DrawTextLine(canvas, font, line, inner, DrawFlag, color);
+                DrawText(canvas, font, line, Moved(inner, dx, dy), DrawFlag, EdgeColor);
+            DrawText(canvas, font, line, inner, DrawFlag, color);
         } else {
-            DrawTextLine(canvas, font, line, box, DrawFlag, color);
+            DrawText(canvas, font, line, box, DrawFlag, color);
         }
         box = Moved(box, 0, L + SpaceH);
     }

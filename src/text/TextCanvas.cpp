@@ -31,16 +31,20 @@ TRect TextRect(const TFont& font, std::string_view text)
     return {0, 0, width, static_cast<int32_t>(lines.size()) * rasterizer.LineHeight(font)};
 }
 
-void DrawTextLine(TBmpScan& picture, const TFont& font, std::string_view line, TRect box,
-                  uint16_t flags, TColor color)
+void DrawText(TBmpScan& picture, const TFont& font, std::string_view text, TRect box,
+              uint16_t flags, TColor color)
 {
     TTextRasterizer& rasterizer = TTextRasterizer::ForThisThread();
-    int32_t x = box.Left;
-    if (flags & (DT_CENTER | DT_RIGHT)) {
-        int32_t room = box.Width() - rasterizer.LineWidth(font, line);
-        x += (flags & DT_CENTER) ? room / 2 : room;
+    int32_t top = box.Top;
+    for (std::string_view line : BreakLines(text)) {
+        int32_t x = box.Left;
+        if (flags & (DT_CENTER | DT_RIGHT)) {
+            int32_t room = box.Width() - rasterizer.LineWidth(font, line);
+            x += (flags & DT_CENTER) ? room / 2 : room;
+        }
+        PaintCoverage(picture, rasterizer.RenderLine(font, line), x, top, color);
+        top += rasterizer.LineHeight(font);
     }
-    PaintCoverage(picture, rasterizer.RenderLine(font, line), x, box.Top, color);
 }
 
 } // namespace qor

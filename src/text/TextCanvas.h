@@ -24,9 +24,9 @@ std::vector<std::string_view> BreakLines(std::string_view text);
 // The smallest rectangle from (0, 0) that holds the text: the widest line's advance and one
 // line height per line.
 TRect TextRect(const TFont& font, std::string_view text);
-// Draws one line at the top of the box, aligned in it by the flags, in the colour over what
-// the picture shows; the picture's edges clip it.
-void DrawTextLine(TBmpScan& picture, const TFont& font, std::string_view line, TRect box,
-                  uint16_t flags, TColor color);
+// Draws the text from the top of the box down, each line aligned in the box by the flags, in
+// the colour over what the picture shows; the picture's edges clip it.
+void DrawText(TBmpScan& picture, const TFont& font, std::string_view text, TRect box,
+              uint16_t flags, TColor color);
 
 } // namespace qor

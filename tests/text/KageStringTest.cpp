@@ -450,3 +450,19 @@ TEST(KageString, TextTooLargeForAPictureDrawsNothing)
     kage.Draw(picture, {0, 0}, true);
     EXPECT_EQ(CountWhere(picture, [](const TTriple& p) { return p.g != 128; }), 0);
 }
+
+TEST(KageString, LineBreaksInsideALineAreDrawn)
+{
+    TKageString broken = Kage("Qorika\rsecond");
+    TKageString split;
+    split.mojiFont = broken.mojiFont;
+    split.AssignText({"Qorika", "second"});
+    ASSERT_EQ(broken.GetMojiRect(), split.GetMojiRect());
+    broken.KageON = split.KageON = false;
+    TBmpScan one = Uniform(200, 80, 255), two = Uniform(200, 80, 255);
+    broken.Draw(one, {10, 10}, true);
+    split.Draw(two, {10, 10}, true);
+    for (int32_t y = 0; y < 80; ++y)
+        for (int32_t x = 0; x < 200; ++x)
+            ASSERT_TRUE(SamePixel(one.Scan(y)[x], two.Scan(y)[x])) << x << "," << y;
+}
