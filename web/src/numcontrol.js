@@ -44,22 +44,24 @@ export function layoutNumControl(g) {
     else body.css(place.horizontal, place.x);
     body.css(place.vertical, place.y);
     base.css({ width: '100%', height: '100%' });
-    g.ctrl.restingPlace = place.y;
+    if (g.$hider) slideNumControl(g, g.pointerInside, false);
 }
 
 export function followNumControl(g, a) {
     g.ctrl.items.removeClass('stay').eq(a).addClass('stay');
 }
 
-// The controller's offset that takes it out of sight when the mouse leaves the gallery.
-export function slideNumControl(g, visible) {
+// Slides the hidden controller into its place, or out of sight past the gallery's edge.
+export function slideNumControl(g, visible, animated = true) {
     const body = g.ctrl.body;
     const place = g.opts.place;
     const out = -(body.outerHeight() + place.y + 10);
     const prop = {};
     prop[place.vertical] = visible ? place.y : out;
     prop.opacity = visible ? 1 : 0;
-    body.stop(true).animate(prop, 'fast');
+    body.stop(true);
+    if (animated) body.animate(prop, 'fast');
+    else body.css(prop);
 }
 
 function createPreview($, g) {

@@ -118,6 +118,11 @@ function startGallery($, g) {
     layoutGallery(g);
     followMouse($, g);
     followFlicks(g);
+    // The slide area only clips; a scroll (focus, find in page) would shift every piece.
+    g.$slides.on('scroll', function () {
+        this.scrollLeft = 0;
+        this.scrollTop = 0;
+    });
     g.$slides.on('click', 'li > img', function () {
         if (!g.justDragged()) openLink($(this).parent());
     });

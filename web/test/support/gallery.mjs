@@ -57,6 +57,7 @@ export async function hoverGallery(page) {
 
 export async function clickNext(page) {
     await hoverGallery(page);
+    await page.waitForFunction((sel) => !window.jQuery(sel + ' .qo_navi_next').is(':animated'), wrapper, { polling: 20 });
     await page.locator(wrapper + ' .qo_navi_next').click();
 }
 
