@@ -2,14 +2,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 
 namespace qor {
-
-uint64_t TCoverageMask::Ink() const
-{
-    return std::accumulate(Bytes.begin(), Bytes.end(), uint64_t{0});
-}
 
 TCoverageMask UniteMasks(const std::vector<TCoverageMask>& parts)
 {

@@ -17,8 +17,6 @@ struct TCoverageMask {
 
     bool IsEmpty() const { return Width <= 0 || Height <= 0; }
     uint8_t At(int x, int y) const { return Bytes[static_cast<std::size_t>(y) * Width + x]; }
-    // Sum of all coverage values: a quick measure of how much ink a text has.
-    uint64_t Ink() const;
 };
 
 // One mask holding all parts where they lie; overlapping glyphs keep the larger coverage.
