@@ -19,7 +19,7 @@ struct TCoverageMask {
     uint8_t At(int x, int y) const { return Bytes[static_cast<std::size_t>(y) * Width + x]; }
 };
 
-// One mask holding all parts where they lie; overlapping glyphs keep the larger coverage.
-TCoverageMask UniteMasks(const std::vector<TCoverageMask>& parts);
+// One mask holding all pieces where they lie; overlapping glyphs keep the larger coverage.
+TCoverageMask UniteMasks(const std::vector<TCoverageMask>& pieces);
 
 } // namespace qor

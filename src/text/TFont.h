@@ -9,7 +9,7 @@ namespace qor {
 
 struct TFont {
     std::string Name;
-    int Height = 12;   // pixels per em
+    int Height = 12;   // pixels per em, taken within 1 to 4096
     int32_t Color = 0; // 0x00BBGGRR; the top byte is ignored
     bool Bold = false;
     bool Italic = false;
