@@ -20,6 +20,7 @@ TCoverageMask UniteMasks(const std::vector<TCoverageMask>& pieces)
     united = {left, top, right - left, bottom - top, {}};
     united.Bytes.assign(static_cast<size_t>(united.Width) * united.Height, 0);
     for (const TCoverageMask& piece : pieces) {
+        if (piece.IsEmpty()) continue;
         for (int y = 0; y < piece.Height; ++y) {
             const uint8_t* from = &piece.Bytes[static_cast<size_t>(y) * piece.Width];
             uint8_t* to = &united.Bytes[static_cast<size_t>(piece.Top - top + y) * united.Width +
