@@ -4,7 +4,7 @@
 import { mkdirSync, readFileSync, writeFileSync, copyFileSync, existsSync } from 'node:fs';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { writePictures, writeButtonPicture } from './pictures.mjs';
+import { writePictures, writeButtonPicture, writeFlatPicture } from './pictures.mjs';
 
 export const repoDir = join(dirname(fileURLToPath(import.meta.url)), '..', '..', '..');
 export const rscDir = join(repoDir, 'rsc');
@@ -152,6 +152,8 @@ export async function writeFixtureGallery(page, folder, { design = {}, options =
     }
     await writeButtonPicture(page, join(folder, 'css', 'prev_arrow.png'), -1);
     await writeButtonPicture(page, join(folder, 'css', 'next_arrow.png'), 1);
+    const flat = [['comment-bg.png', 24, 18, 'rgba(128,128,0,0.3)'], ['thumbbg_ie.png', 8, 70, '#DDDDDD'], ['ie8thumb_li_bg.png', 94, 60, '#FFFFFF'], ['ie8thumb_li_hover.png', 94, 60, '#00FFFF'], ['ie8thumb_li_active.png', 94, 60, '#FF0000']];
+    for (const [name, w, h, colour] of flat) await writeFlatPicture(page, join(folder, 'css', name), w, h, colour);
     for (const name of ['jquery.min.js', 'jquery.qorslider.min.js']) copyFileSync(join(rscDir, 'js', name), join(folder, 'js', name));
     writeFileSync(join(folder, 'css', 'style.css'), styleText(d));
     writeFileSync(join(folder, 'index.html'), pageText(d, entries, pageOptions(d, options)));

@@ -51,6 +51,20 @@ export async function writePictures(page, folder, count, size, thumbSize) {
     }
 }
 
+// A flat picture standing in for the pictures the style sheet writer makes from colours.
+export async function writeFlatPicture(page, file, width, height, colour) {
+    const dataUrl = await page.evaluate(({ width, height, colour }) => {
+        const canvas = document.createElement('canvas');
+        canvas.width = width;
+        canvas.height = height;
+        const ctx = canvas.getContext('2d');
+        ctx.fillStyle = colour;
+        ctx.fillRect(0, 0, width, height);
+        return canvas.toDataURL('image/png');
+    }, { width, height, colour });
+    if (!existsSync(file)) writeFileSync(file, Buffer.from(dataUrl.split(',')[1], 'base64'));
+}
+
 export async function writeButtonPicture(page, file, direction) {
     const dataUrl = await page.evaluate((direction) => {
         const canvas = document.createElement('canvas');
