@@ -466,3 +466,31 @@ TEST(KageString, LineBreaksInsideALineAreDrawn)
         for (int32_t x = 0; x < 200; ++x)
             ASSERT_TRUE(SamePixel(one.Scan(y)[x], two.Scan(y)[x])) << x << "," << y;
 }
+
+TEST(KageString, ShortLinesAreAlignedInTheWidestLine)
+{
+    const TFont font = Font(clBlack, 20);
+    const int32_t lineHeight = TextRect(font, "W").Height();
+    const int32_t wide = TextRect(font, "WWWWWW").Width(), narrow = TextRect(font, "W").Width();
+    struct TCase {
+        int Align;
+        int32_t Shift; // where the short line starts, from the text's left edge
+    };
+    for (TCase c : {TCase{0, 0}, {1, (wide - narrow) / 2}, {2, wide - narrow}}) {
+        TKageString kage;
+        kage.mojiFont = font;
+        kage.KageON = false;
+        kage.AssignText({"WWWWWW", "W"});
+        kage.Align(c.Align);
+        TBmpScan picture = Uniform(300, 80, 255);
+        kage.Draw(picture, {10, 5}, true);
+        TBmpScan single = Uniform(300, 80, 255);
+        TKageString alone = Kage("W", font);
+        alone.KageON = false;
+        alone.Draw(single, {10 + c.Shift, 5 + lineHeight}, true);
+        for (int32_t y = 5 + lineHeight; y < 80; ++y)
+            for (int32_t x = 0; x < 300; ++x)
+                ASSERT_TRUE(SamePixel(picture.Scan(y)[x], single.Scan(y)[x]))
+                    << c.Align << ": " << x << "," << y;
+    }
+}
