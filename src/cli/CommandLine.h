@@ -17,7 +17,8 @@ public:
 };
 
 // Exit statuses of the program.
-enum TExitStatus { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitInterrupted = 130 };
+// ExitPicturesMissing: the page was written but refers to pictures that could not be made.
+enum TExitStatus { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitPicturesMissing = 3, ExitInterrupted = 130 };
 
 struct TParsedArgs {
     std::vector<std::string> Positional;
@@ -47,9 +48,12 @@ struct TCommand {
 
 const std::vector<TCommand>& Commands();
 
+int RunBuild(const std::vector<std::string>& args);
 int RunNew(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunTemplates(const std::vector<std::string>& args);
+int RunExif(const std::vector<std::string>& args);
+int RunResize(const std::vector<std::string>& args);
 
 } // namespace qor

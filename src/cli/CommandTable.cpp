@@ -5,6 +5,15 @@ namespace qor {
 const std::vector<TCommand>& Commands()
 {
     static const std::vector<TCommand> commands = {
+        {"build",
+         "[PROJECT.qor] [--pictures PATH]... [--out DIR] [--template NAME]\n"
+         "                 [--set Name=Value]... [--html NAME] [--css NAME] [--title TEXT] [--id N]\n"
+         "                 [--threads N] [--skip-resize] [--copy-same-size|--no-copy-same-size]\n"
+         "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--open] [--quiet]",
+         "write the gallery of a project, or of the standard settings and --pictures (added after\n"
+         "      the project's pictures); prints the page's path last. Exit 3: the page was written\n"
+         "      but some pictures could not be made; 130: interrupted",
+         RunBuild},
         {"new", "PROJECT.qor [--pictures PATH]... [--template NAME] [--set Name=Value]...",
          "make a project from pictures and folders (folders one level deep)", RunNew},
         {"show", "PROJECT.qor", "print every stored property as Name=Value, then the pictures",
@@ -12,6 +21,11 @@ const std::vector<TCommand>& Commands()
         {"set", "PROJECT.qor Name=Value...",
          "change properties and save (List+=line appends, List= clears, List[i]=line)", RunSet},
         {"templates", "", "list the templates of the resource folder", RunTemplates},
+        {"exif", "FILE...", "print each picture's EXIF orientation, turn angle, maker, model and dates",
+         RunExif},
+        {"resize", "IN OUT --size WxH [--angle A] [--crop L,T,R,B] [--quality Q] [--no-exif]",
+         "turn, crop and resample one picture as a build does (PNG when OUT ends in .png, else JPEG)",
+         RunResize},
     };
     return commands;
 }

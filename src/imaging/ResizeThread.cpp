@@ -1,0 +1,152 @@
+#include "imaging/ResizeThread.h"
+
+#include "imaging/ImageError.h"
+#include "imaging/JpegCodec.h"
+#include "imaging/XEResize.h"
+#include "util/DelphiFormat.h"
+#include "util/XEComFile.h"
+
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+
+namespace qor {
+
+namespace {
+
+std::unique_ptr<TXEResize> MakeEngine(int width, int height, int quality)
+{
+    auto engine = std::make_unique<TXEResize>();
+    engine->AspectWidth = width;
+    engine->AspectHeight = height;
+    engine->ImageQuality = quality;
+    return engine;
+}
+
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+} // namespace
+
+TResizeThread::TResizeThread(TXEResizeCompo& mama, TResizeSetup setup)
+    : FMama(mama), FSetup(std::move(setup)), FThumbDir(FSetup.OutDir + "thumb/"),
+      FResize(MakeEngine(FSetup.AspectWidth, FSetup.AspectHeight, FSetup.ImageQuality))
+{
+    if (FSetup.MakeThumb)
+        FThumb = MakeEngine(FSetup.ThumbAspectWidth, FSetup.ThumbAspectHeight, FSetup.ImageQuality);
+}
+
+TResizeThread::~TResizeThread()
+{
+    Join();
+}
+
+void TResizeThread::Start()
+{
+    FThread = std::thread([this] { Run(); });
+}
+
+void TResizeThread::Join()
+{
+    if (FThread.joinable()) FThread.join();
+}
+
+void TResizeThread::ApplyPriority()
+{
+    // Linux threads take a nice value; the lower priorities make the build yield to the
+    // desktop, the higher ones need privileges and are left to the scheduler otherwise.
+    static constexpr int niceness[] = {19, 15, 10, 0, -5, -10, -15};
+    int nice = niceness[static_cast<int>(FSetup.Priority)];
+    if (nice != 0) setpriority(PRIO_PROCESS, 0, nice);
+}
+
+void TResizeThread::Run()
+{
+    ApplyPriority();
+    const int total = static_cast<int>(FMama.FImgLS.size());
+    for (int n = FSetup.Mod; n < total; n += FSetup.ThreadNum) {
+        if (FStopRequested || !ProcessPosition(n)) break;
+    }
+    FResize.reset();
+    FThumb.reset();
+    FMama.FMainThread.Post([mama = &FMama, self = this] { mama->ThreadEnded(self); });
+}
+
+void TResizeThread::Report(int n)
+{
+    FMama.FMainThread.InvokeAndWait([this, n] { FMama.OnResized(n); });
+}
+
+TResizeThread::TOutFiles TResizeThread::OutFiles(int n) const
+{
+    return {FSetup.OutDir + Format("img%d.jpg", {n + 1}), FThumbDir + Format("%d.jpg", {n + 1})};
+}
+
+bool TResizeThread::ProcessPosition(int n)
+{
+    const TResizeItem& item = FMama.FImgLS[n];
+    TOutFiles out = OutFiles(n);
+    if (FSetup.SkipResize && FileExists(out.Image) && (!FThumb || FileExists(out.Thumb))) {
+        Report(n);
+        return true;
+    }
+    TBmpScan slide;
+    bool same = false;
+    if (Produce(n, item, slide, same) && !Write(n, item, out, slide, same)) return false;
+    Report(n);
+    return true;
+}
+
+// Loads, orients and crops the picture on this thread. False when there is nothing to write:
+// a missing file or unusable crop, or a damaged picture (reported first).
+bool TResizeThread::Produce(int n, const TResizeItem& item, TBmpScan& slide, bool& same)
+{
+    try {
+        FResize->SetUserAngleEx(item.UserAngle, false);
+        FResize->SetFileName(item.FileName);
+        if (FResize->IsValidCrop(item.CropR)) FResize->SetCropR(item.CropR);
+        same = FSetup.NoResizeSameSizeJPEG && FResize->IsSameSizeJPEG();
+        slide = same ? *FResize->GetBmp() : FResize->GetCropBmp(true);
+    } catch (const std::exception& e) {
+        std::string reason = e.what();
+        FMama.FMainThread.InvokeAndWait([&] {
+            if (FMama.OnPictureFailed) FMama.OnPictureFailed(FMama, n, item.FileName, reason);
+        });
+        return false;
+    }
+    if (slide.Empty()) return false;
+    if (FMama.OnBmpCropped)
+        FMama.FMainThread.InvokeAndWait([&] { FMama.OnBmpCropped(FMama, slide); });
+    return !slide.Empty();
+}
+
+// Writes the slide picture and the thumbnail; false (reported first) when a file cannot be
+// written, which stops this worker.
+bool TResizeThread::Write(int n, const TResizeItem& item, const TOutFiles& out,
+                          const TBmpScan& slide, bool same)
+{
+    std::string failedFile = out.Image;
+    try {
+        // A failed copy of an unchanged JPEG is passed over, as the picture still counts.
+        if (same)
+            CopyFileTo(item.FileName, out.Image, true);
+        else
+            SaveJpeg(out.Image, slide, FSetup.ImageQuality);
+        if (!FThumb) return true;
+        failedFile = out.Thumb;
+        FThumb->SetBmp(slide);
+        SaveJpeg(out.Thumb, FThumb->GetCropBmp(true), FSetup.ImageQuality);
+        return true;
+    } catch (const std::exception& e) {
+        std::string reason = e.what();
+        FMama.FMainThread.InvokeAndWait([&] {
+            if (FMama.OnWriteFailed) FMama.OnWriteFailed(FMama, n, failedFile, reason);
+        });
+        return false;
+    }
+}
+
+} // namespace qor

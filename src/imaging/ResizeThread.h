@@ -1,0 +1,63 @@
+// One worker of the batch resizer (internal to TXEResizeCompo): goes through its share of
+// the positions and writes each picture, handing every event to the main thread.
+#pragma once
+
+#include "imaging/XEResizeCompo.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace qor {
+
+class TXEResize;
+
+// The settings a worker takes from the component when it is made; they stay fixed for the run.
+struct TResizeSetup {
+    std::string OutDir;
+    int ThreadNum = 1;
+    int Mod = 0;
+    int ImageQuality = 80;
+    int AspectWidth = 0, AspectHeight = 0;
+    bool MakeThumb = true;
+    int ThumbAspectWidth = 0, ThumbAspectHeight = 0;
+    bool SkipResize = false;
+    bool NoResizeSameSizeJPEG = false;
+    TThreadPriority Priority = TThreadPriority::tpNormal;
+};
+
+class TResizeThread {
+public:
+    TResizeThread(TXEResizeCompo& mama, TResizeSetup setup);
+    ~TResizeThread();
+
+    void Start();
+    void Stop() { FStopRequested = true; }
+    // Waits for the thread after it has reported its end.
+    void Join();
+
+private:
+    struct TOutFiles {
+        std::string Image, Thumb;
+    };
+    TOutFiles OutFiles(int n) const;
+    void Run();
+    // False when the worker must stop (a write failed).
+    bool ProcessPosition(int n);
+    bool Produce(int n, const TResizeItem& item, TBmpScan& slide, bool& same);
+    bool Write(int n, const TResizeItem& item, const TOutFiles& out, const TBmpScan& slide,
+               bool same);
+    void Report(int n);
+    void ApplyPriority();
+
+    TXEResizeCompo& FMama;
+    TResizeSetup FSetup;
+    std::string FThumbDir;
+    std::unique_ptr<TXEResize> FResize;
+    std::unique_ptr<TXEResize> FThumb;
+    std::atomic<bool> FStopRequested = false;
+    std::thread FThread;
+};
+
+} // namespace qor

@@ -1,0 +1,146 @@
+#include "imaging/XEResize.h"
+
+#include "imaging/Bitmaps.h"
+#include "imaging/Geometry.h"
+#include "imaging/Orientation.h"
+#include "imaging/PictureFiles.h"
+#include "imaging/Resamplers.h"
+#include "imaging/XEExif.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace qor {
+
+namespace {
+
+bool IsMirrored(int orientation)
+{
+    return orientation == 2 || orientation == 4 || orientation == 5 || orientation == 7;
+}
+
+void MirrorInPlace(TBmpScan& picture)
+{
+    for (int32_t y = 0; y < picture.Height(); ++y)
+        std::reverse(picture.Scan(y), picture.Scan(y) + picture.Width());
+}
+
+} // namespace
+
+void TXEResize::SetFileName(const std::filesystem::path& fileName)
+{
+    FFileName = fileName;
+    Load();
+}
+
+void TXEResize::Load()
+{
+    FBmp.Release();
+    FExifAngle = 0;
+    FExifMirror = false;
+    std::error_code error;
+    TBmpScan picture;
+    if (std::filesystem::exists(FFileName, error)) {
+        picture = LoadPicture(FFileName);
+        if (EnableExifRotation) {
+            int orientation = ExifOrientation(FFileName);
+            FExifAngle = OrientationAngle(orientation);
+            FExifMirror = IsMirrored(orientation);
+        }
+    }
+    if (picture.Empty()) {
+        SetBmp(TBmpScan());
+        return;
+    }
+    if (FExifMirror) MirrorInPlace(picture);
+    int angle = FExifAngle + FUserAngle;
+    if (angle != 0) picture = RotateByAngle(picture, angle);
+    HoldPicture(std::move(picture));
+}
+
+void TXEResize::SetBmp(const TBmpScan& picture)
+{
+    HoldPicture(picture.Empty() ? TBmpScan() : CopyBitmap24(picture));
+}
+
+void TXEResize::HoldPicture(TBmpScan&& picture)
+{
+    FBmp.Release();
+    if (picture.Empty()) return;
+    FBmp = std::move(picture);
+    if (AutoCropOnLoad) {
+        TRect ignored;
+        GetAutoCropRect(ignored);
+    }
+}
+
+void TXEResize::SetCropREx(TRect rect, bool)
+{
+    FCropR = rect;
+    if (GetBmp() && OnCrop) OnCrop(*this);
+}
+
+void TXEResize::SetUserAngleEx(int angle, bool reload)
+{
+    FUserAngle = angle;
+    if (reload) Load();
+}
+
+bool TXEResize::GetAutoCropRect(TRect& rect)
+{
+    if (!GetBmp()) return false;
+    FCropR = CenteredCrop(FBmp.Width(), FBmp.Height(), AspectWidth, AspectHeight);
+    rect = FCropR;
+    return true;
+}
+
+TRect TXEResize::DoAutoCrop()
+{
+    TRect rect;
+    if (GetAutoCropRect(rect)) SetCropREx(rect, true);
+    return FCropR;
+}
+
+bool TXEResize::IsValidCrop(TRect rect) const
+{
+    return rect.IsValid() && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= FBmp.Width() &&
+           rect.Bottom <= FBmp.Height();
+}
+
+TBmpScan TXEResize::GetCropBmp(bool smooth) const
+{
+    // The crop is read in place: resampling the area gives the bytes of resampling its copy.
+    if (!GetBmp() || !IsValidCrop(FCropR)) return {};
+    return smooth ? SmoothResize(FBmp, FCropR, AspectWidth, AspectHeight)
+                  : StretchFast(FBmp, FCropR, AspectWidth, AspectHeight);
+}
+
+void TXEResize::Flip(int tag)
+{
+    FUserAngle = (tag * 90 + FUserAngle + 720) % 360;
+    if (!GetBmp()) return;
+    HoldPicture(TransformOrientation(FBmp, tag == -1 ? 8 : 6));
+}
+
+void TXEResize::ChangeAspect(int32_t width, int32_t height)
+{
+    AspectWidth = width;
+    AspectHeight = height;
+    DoAutoCrop();
+}
+
+void TXEResize::Clear()
+{
+    SetCropREx({0, 0, 0, 0}, true);
+}
+
+bool TXEResize::IsSameSizeJPEG() const
+{
+    std::string ext = FFileName.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return GetBmp() && ext == ".jpg" && FExifAngle + FUserAngle == 0 && !FExifMirror &&
+           FBmp.Width() == AspectWidth && FBmp.Height() == AspectHeight;
+}
+
+} // namespace qor
