@@ -1,0 +1,83 @@
+#include "cli/CommandLine.h"
+#include "cli/GalleryBuild.h"
+#include "cli/PictureArgs.h"
+#include "cli/ProjectSetup.h"
+#include "imagelist/CustomImgLS.h"
+#include "util/XEComText.h"
+#include "util/XEInitPrj.h"
+
+namespace qor {
+
+namespace {
+
+const TOptionSpec BuildOptionSpec = {
+    .ValueOptions = {"--pictures", "--out", "--template", "--set", "--html", "--css", "--title",
+                     "--id", "--threads", "--watermark"},
+    .FlagOptions = {"--skip-resize", "--copy-same-size", "--no-copy-same-size", "--demo",
+                    "--wrapper-classes", "--open", "--quiet"},
+};
+
+int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int least, int most)
+{
+    int32_t value = 0;
+    std::string text = parsed.Last(option);
+    if (!TryStrToInt(text, value) || value < least || value > most)
+        throw EUsageError(option + " takes a number from " + std::to_string(least) + " to " +
+                          std::to_string(most) + ": " + text);
+    return value;
+}
+
+TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
+{
+    TBuildOptions options;
+    options.OutFolder = parsed.Last("--out");
+    if (!parsed.All("--html").empty()) options.Html = parsed.Last("--html");
+    if (!parsed.All("--css").empty()) options.Css = parsed.Last("--css");
+    if (!parsed.All("--title").empty()) options.Title = parsed.Last("--title");
+    if (!parsed.All("--id").empty()) options.Id = PositiveNumber(parsed, "--id", 1, 16);
+    if (!parsed.All("--threads").empty()) options.Threads = PositiveNumber(parsed, "--threads", 1, 64);
+    options.SkipResize = parsed.Has("--skip-resize");
+    if (parsed.Has("--copy-same-size") && parsed.Has("--no-copy-same-size"))
+        throw EUsageError("--copy-same-size and --no-copy-same-size exclude each other");
+    options.CopySameSize = !parsed.Has("--no-copy-same-size");
+    options.Watermark = parsed.Last("--watermark");
+    options.Demo = parsed.Has("--demo");
+    options.WrapperClasses = parsed.Has("--wrapper-classes");
+    options.Open = parsed.Has("--open");
+    options.Quiet = parsed.Has("--quiet");
+    return options;
+}
+
+// The project's settings, or the standard settings when no project is named; then the
+// template, the Name=Value changes and the pictures named on the command line.
+TComQorCSS1 SettingsOf(const TParsedArgs& parsed)
+{
+    const std::string& rscFolder = Folders().RscFolder;
+    TComQorCSS1 settings =
+        parsed.Positional.empty() ? NewProjectFromStd(rscFolder) : LoadProject(parsed.Positional[0]);
+    settings.SetRscFolder(rscFolder);
+    if (!parsed.Last("--template").empty()) ApplyTemplate(settings, rscFolder, parsed.Last("--template"));
+    ApplySettings(settings, parsed.All("--set"));
+    if (!parsed.All("--pictures").empty()) {
+        TCustomImgLS pictures;
+        pictures.AssignFileLS(CollectPictures(parsed.All("--pictures")));
+        TStringList lines = pictures.GetAttrLS();
+        settings.AttrLS.insert(settings.AttrLS.end(), lines.begin(), lines.end());
+    }
+    return settings;
+}
+
+} // namespace
+
+int RunBuild(const std::vector<std::string>& args)
+{
+    TParsedArgs parsed = ParseArgs(args, BuildOptionSpec);
+    if (parsed.Positional.size() > 1) throw EUsageError("build takes at most one project file");
+    if (parsed.Positional.empty() && parsed.All("--pictures").empty())
+        throw EUsageError("build needs a project file or --pictures");
+    TBuildOptions options = BuildOptionsOf(parsed);
+    TComQorCSS1 settings = SettingsOf(parsed);
+    return ExitStatusOf(RunGalleryBuild(settings, options));
+}
+
+} // namespace qor
