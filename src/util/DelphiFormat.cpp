@@ -14,7 +14,7 @@ namespace {
 // cannot ask for gigabytes of padding.
 constexpr int MaxNumber = 100000;
 
-struct TSpec {
+struct TSpecifier {
     bool LeftAlign = false;
     int Width = -1;
     int Precision = -1;
@@ -71,12 +71,12 @@ std::string FixedText(long double v, int precision)
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string Pad(std::string text, const TSpec& spec)
+std::string Pad(std::string text, const TSpecifier& specifier)
 {
     size_t length = CharCount(text);
-    if (spec.Width < 0 || length >= static_cast<size_t>(spec.Width)) return text;
-    std::string blanks(spec.Width - length, ' ');
-    return spec.LeftAlign ? text + blanks : blanks + text;
+    if (specifier.Width < 0 || length >= static_cast<size_t>(specifier.Width)) return text;
+    std::string blanks(specifier.Width - length, ' ');
+    return specifier.LeftAlign ? text + blanks : blanks + text;
 }
 
 class TFormatter {
@@ -101,8 +101,8 @@ public:
                 ++i;
                 continue;
             }
-            TSpec spec = ParseSpec(i);
-            out += Pad(Convert(spec), spec);
+            TSpecifier specifier = ParseSpecifier(i);
+            out += Pad(Convert(specifier), specifier);
         }
         return out;
     }
@@ -165,48 +165,49 @@ private:
         }
     }
 
-    TSpec ParseSpec(size_t& i)
+    TSpecifier ParseSpecifier(size_t& i)
     {
-        TSpec spec;
+        TSpecifier specifier;
         ReadIndex(i);
         if (i < FFormat.size() && FFormat[i] == '-') {
-            spec.LeftAlign = true;
+            specifier.LeftAlign = true;
             ++i;
         }
         if (std::optional<int> width = ReadNumber(i)) {
-            spec.LeftAlign = spec.LeftAlign || *width < 0; // "*" given a negative width
-            spec.Width = std::abs(*width);
+            specifier.LeftAlign = specifier.LeftAlign || *width < 0; // "*" given a negative width
+            specifier.Width = std::abs(*width);
         }
         if (i < FFormat.size() && FFormat[i] == '.') {
             ++i;
-            spec.Precision = ReadNumber(i).value_or(0); // negative from "*": as if none
+            specifier.Precision = ReadNumber(i).value_or(0); // negative from "*": as if none
         }
         if (i >= FFormat.size()) Fail();
-        spec.Type = static_cast<char>(FFormat[i++] | 0x20); // types are case-insensitive
-        return spec;
+        specifier.Type = static_cast<char>(FFormat[i++] | 0x20); // types are case-insensitive
+        return specifier;
     }
 
-    std::string Convert(const TSpec& spec)
+    std::string Convert(const TSpecifier& specifier)
     {
-        switch (spec.Type) {
+        switch (specifier.Type) {
         case 'd': {
             int64_t v = NextAs<int64_t>();
             uint64_t magnitude = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-            std::string digits = WithPrecision(Digits(magnitude, 10), spec.Precision);
+            std::string digits = WithPrecision(Digits(magnitude, 10), specifier.Precision);
             return v < 0 ? "-" + digits : digits;
         }
         case 'u':
             return WithPrecision(Digits(static_cast<uint32_t>(NextAs<int64_t>()), 10),
-                                 spec.Precision);
+                                 specifier.Precision);
         case 'x':
             return WithPrecision(Digits(static_cast<uint32_t>(NextAs<int64_t>()), 16),
-                                 spec.Precision);
+                                 specifier.Precision);
         case 's': {
             const std::string& s = NextAs<std::string>();
-            return spec.Precision < 0 ? s : std::string(FirstChars(s, spec.Precision));
+            return specifier.Precision < 0 ? s : std::string(FirstChars(s, specifier.Precision));
         }
         case 'f':
-            return FixedText(NextAs<long double>(), spec.Precision < 0 ? 2 : spec.Precision);
+            return FixedText(NextAs<long double>(),
+                             specifier.Precision < 0 ? 2 : specifier.Precision);
         default:
             Fail();
         }

@@ -1,4 +1,4 @@
-// The desktop's trash as the freedesktop.org trash specification defines it: the home
+// The desktop's trash as the freedesktop.org trash standard defines it: the home
 // trash for files on the home file system, a ".Trash-<uid>" folder at the top of any
 // other file system.
 #pragma once
