@@ -102,7 +102,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16)
 size_t Utf16Length(std::string_view utf8)
 {
     size_t n = 0;
-    for (size_t i = 0; i < utf8.size();) n += DecodeUtf8(utf8, i) >= 0x10000 ? 2 : 1;
+    for (size_t i = 0; i < utf8.size();)
+        n += DecodeUtf8(utf8, i) >= 0x10000 ? 2 : 1;
     return n;
 }
 
@@ -115,7 +116,8 @@ std::string Cp932ToUtf8(std::string_view bytes)
     std::lock_guard guard(lock);
     std::string out;
     if (converter == reinterpret_cast<iconv_t>(-1)) { // no converter: keep ASCII only
-        for (unsigned char c : bytes) c < 0x80 ? out += static_cast<char>(c) : out += "\uFFFD";
+        for (unsigned char c : bytes)
+            c < 0x80 ? out += static_cast<char>(c) : out += "\uFFFD";
         return out;
     }
     iconv(converter, nullptr, nullptr, nullptr, nullptr);
