@@ -88,12 +88,12 @@ TEST_F(FakeDesktop, OpenDocumentReportsThatXdgOpenFailed)
     EXPECT_FALSE(OpenDocument("/srv/gallery/index.html"));
 }
 
+// The stand-in application runs until the test folder, with the script in it, is gone.
 TEST_F(FakeDesktop, AnApplicationStillRunningCountsAsOpen)
 {
-    std::string stop = (FDir / "stop").string();
-    FakeXdgOpen("while [ ! -e '" + stop + "' ]; do sleep 0.05; done\n");
+    FakeXdgOpen("while [ -e \"$0\" ]; do sleep 0.05; done\n");
     EXPECT_TRUE(OpenDocument("/srv/gallery/index.html"));
-    FDir.Write("stop", "");
+    EXPECT_EQ(Opened(), "/srv/gallery/index.html\n");
 }
 
 TEST_F(FakeDesktop, ShowInExplorerOpensTheFolderOfTheFile)
