@@ -53,13 +53,13 @@ struct TRun {
         };
         resizer.OnAllResized = [this](TXEResizeCompo&) { ++allResized; };
         resizer.OnAllThreadEnd = [this](TXEResizeCompo&) { ++allThreadEnd; };
-        resizer.OnTrace = [this](TXEResizeCompo&, const std::string& line) { trace.push_back(line); };
-        resizer.OnPictureFailed = [this](TXEResizeCompo&, int id, const std::string&, const std::string&) {
-            failed.push_back(id);
+        resizer.OnTrace = [this](TXEResizeCompo&, const std::string& line) {
+            trace.push_back(line);
         };
-        resizer.OnWriteFailed = [this](TXEResizeCompo&, int id, const std::string&, const std::string&) {
-            writeFailed.push_back(id);
-        };
+        resizer.OnPictureFailed = [this](TXEResizeCompo&, int id, const std::string&,
+                                         const std::string&) { failed.push_back(id); };
+        resizer.OnWriteFailed = [this](TXEResizeCompo&, int id, const std::string&,
+                                       const std::string&) { writeFailed.push_back(id); };
         eventThread = std::this_thread::get_id();
     }
 
@@ -136,7 +136,8 @@ TEST(XEResizeCompo, WorkersWithoutPositionsStillReportTheirEnd)
     EXPECT_EQ(run.allResized, 1);
     EXPECT_EQ(run.allThreadEnd, 1);
     EXPECT_EQ(run.trace.size(), 4u);
-    for (const std::string& line : run.trace) EXPECT_EQ(line.rfind("ResizeThreadDone ", 0), 0u);
+    for (const std::string& line : run.trace)
+        EXPECT_EQ(line.rfind("ResizeThreadDone ", 0), 0u);
 }
 
 TEST(XEResizeCompo, PropertiesKeepTheirRules)
@@ -205,10 +206,12 @@ TEST(XEResizeCompo, SameSizeJpegIsCopiedAndItsThumbnailMadeFromThePicture)
     run.Execute(items);
     EXPECT_EQ(cropped, 1);
     EXPECT_EQ(ReadAll(dir / "out/img1.jpg"), ReadAll(items[0].FileName));
-    TBmpScan thumb = DecodeJpeg([&] {
-        std::string bytes = ReadAll(dir / "out/thumb/1.jpg");
-        return std::vector<uint8_t>(bytes.begin(), bytes.end());
-    }(), "thumb");
+    TBmpScan thumb = DecodeJpeg(
+        [&] {
+            std::string bytes = ReadAll(dir / "out/thumb/1.jpg");
+            return std::vector<uint8_t>(bytes.begin(), bytes.end());
+        }(),
+        "thumb");
     EXPECT_GT(thumb.Scan(3)[6].g, 240); // the handler's picture reaches the thumbnail
 }
 
@@ -237,7 +240,8 @@ TEST(XEResizeCompo, MissingAndDamagedPicturesCountWithNothingWritten)
     run.Execute(items);
     EXPECT_FALSE(fs::exists(dir / "out/img2.jpg"));
     EXPECT_FALSE(fs::exists(dir / "out/img5.jpg"));
-    for (int n : {1, 3, 4, 6, 7, 8}) EXPECT_TRUE(fs::exists(dir / ("out/img" + std::to_string(n) + ".jpg"))) << n;
+    for (int n : {1, 3, 4, 6, 7, 8})
+        EXPECT_TRUE(fs::exists(dir / ("out/img" + std::to_string(n) + ".jpg"))) << n;
     EXPECT_EQ(run.failed, std::vector<int>{4});
     EXPECT_EQ(run.eachResized.size(), 8u);
     EXPECT_EQ(run.allResized, 1);
@@ -254,7 +258,8 @@ TEST(XEResizeCompo, AWriteFailureStopsOnlyThatWorker)
     run.resizer.SetOutDir((dir / "out").string());
     run.Execute(items);
     EXPECT_EQ(run.writeFailed, std::vector<int>{4});
-    for (int n : {2, 4, 6, 8, 1, 3}) EXPECT_TRUE(fs::exists(dir / ("out/img" + std::to_string(n) + ".jpg"))) << n;
+    for (int n : {2, 4, 6, 8, 1, 3})
+        EXPECT_TRUE(fs::exists(dir / ("out/img" + std::to_string(n) + ".jpg"))) << n;
     EXPECT_FALSE(fs::exists(dir / "out/img7.jpg"));
     EXPECT_EQ(run.eachResized.size(), 6u);
     EXPECT_EQ(run.allResized, 0);
