@@ -47,6 +47,7 @@ public:
     TBmpScan Decode()
     {
         ReadHeaders();
+        if (FCompression != biRle8 && FCompression != biRle4) CheckPixelData();
         TBmpScan picture(FWidth, FHeight);
         if (FCompression == biRle8 || FCompression == biRle4)
             DecodeRle(picture);
@@ -146,14 +147,24 @@ private:
         return picture.Scan(FTopDown ? storedRow : FHeight - 1 - storedRow);
     }
 
-    void DecodeRows(TBmpScan& picture) const
+    uint64_t Stride() const
     {
-        uint64_t rowBits = static_cast<uint64_t>(FWidth) * static_cast<uint64_t>(FBits);
-        uint64_t stride = (rowBits + 31) / 32 * 4, rowBytes = (rowBits + 7) / 8;
+        return (static_cast<uint64_t>(FWidth) * static_cast<uint64_t>(FBits) + 31) / 32 * 4;
+    }
+
+    // Before allocating: the rows must all be in the file (the last one may lack its padding).
+    void CheckPixelData() const
+    {
+        uint64_t rowBytes = (static_cast<uint64_t>(FWidth) * static_cast<uint64_t>(FBits) + 7) / 8;
         if (FPixelOffset > FData.size()) Fail("pixel data outside the file");
         uint64_t available = FData.size() - FPixelOffset;
-        if (stride * (static_cast<uint64_t>(FHeight) - 1) + rowBytes > available)
+        if (Stride() * (static_cast<uint64_t>(FHeight) - 1) + rowBytes > available)
             Fail("the pixel data ends early");
+    }
+
+    void DecodeRows(TBmpScan& picture) const
+    {
+        uint64_t stride = Stride();
         for (int32_t row = 0; row < FHeight; ++row) {
             const uint8_t* in = FData.data() + FPixelOffset + stride * static_cast<uint64_t>(row);
             TTriple* out = RowOf(picture, row);
