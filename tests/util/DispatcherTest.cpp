@@ -11,28 +11,31 @@ namespace {
 
 using qor::TQueueDispatcher;
 
+// Repeated, because a worker that does not wait may still, by luck, see the step done.
 TEST(Dispatcher, InvokeAndWaitRunsTheStepOnTheMainThreadBeforeReturning)
 {
-    TQueueDispatcher main;
-    int value = 0; // touched by the main thread only, read by the worker after the step
-    std::thread::id ranOn;
-    bool ran = false;
-    int seenByWorker = -1;
-    std::atomic<bool> finished{false};
-    std::thread worker([&] {
-        ran = main.InvokeAndWait([&] {
-            value = 42;
-            ranOn = std::this_thread::get_id();
+    for (int round = 0; round < 50; ++round) {
+        TQueueDispatcher main;
+        int value = 0; // touched by the main thread only, read by the worker after the step
+        std::thread::id ranOn;
+        bool ran = false;
+        int seenByWorker = -1;
+        std::atomic<bool> finished{false};
+        std::thread worker([&] {
+            ran = main.InvokeAndWait([&] {
+                value = 42;
+                ranOn = std::this_thread::get_id();
+            });
+            seenByWorker = value;
+            finished = true;
+            main.Wake();
         });
-        seenByWorker = value;
-        finished = true;
-        main.Wake();
-    });
-    main.RunUntil([&] { return finished.load(); });
-    worker.join();
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(seenByWorker, 42);
-    EXPECT_EQ(ranOn, std::this_thread::get_id());
+        main.RunUntil([&] { return finished.load(); });
+        worker.join();
+        ASSERT_TRUE(ran) << round;
+        ASSERT_EQ(seenByWorker, 42) << round;
+        ASSERT_EQ(ranOn, std::this_thread::get_id()) << round;
+    }
 }
 
 TEST(Dispatcher, StepsOfManyWorkersRunOneAtATimeInTheOrderEachWorkerGaveThem)
