@@ -1,7 +1,7 @@
 // Every effect variant, and the inverted forms, forced through effectseq: each lays the
 // pieces the effect table names, carrying the right picture, and ends with the new slide
 // shown and the pieces gone. A screenshot of each is taken mid-transition.
-import { test, before, after } from 'node:test';
+import { test, describe, before, after } from 'node:test';
 import { join } from 'node:path';
 import { openBrowser, openGallery } from './support/browser.mjs';
 import { writeFixtureGallery, plainEntries, artifactsDir } from './support/fixture.mjs';
@@ -93,13 +93,16 @@ function rotated(list) {
     return [list[list.length - 1], ...list.slice(0, -1)];
 }
 
-for (const { label, seq, expect } of plain) {
-    test(`effect ${label}: every variant lays its pieces and ends on the new slide`, async (t) => {
-        await runSequence(t, label, seq.length > 1 ? rotated(seq) : seq, expect.length > 1 ? rotated(expect) : expect);
-    });
-}
+// Three galleries at a time: each waits mostly on its own timers.
+describe('effects', { concurrency: 3 }, () => {
+    for (const { label, seq, expect } of plain) {
+        test(`effect ${label}: every variant lays its pieces and ends on the new slide`, async (t) => {
+            await runSequence(t, label, seq.length > 1 ? rotated(seq) : seq, expect.length > 1 ? rotated(expect) : expect);
+        });
+    }
 
-test('inverted forms carry the previous picture away over the new slide', async (t) => {
-    const seq = inverted.map((e) => -(firstIds[e.name] + e.variant));
-    await runSequence(t, 'inverted', rotated(seq), rotated(inverted));
+    test('inverted forms carry the previous picture away over the new slide', async (t) => {
+        const seq = inverted.map((e) => -(firstIds[e.name] + e.variant));
+        await runSequence(t, 'inverted', rotated(seq), rotated(inverted));
+    });
 });
