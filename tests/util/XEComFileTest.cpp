@@ -391,11 +391,11 @@ protected:
 
 TEST_F(RemoveFolderHome, MovesTheFolderWithItsContentsToTheTrash)
 {
-    FDir.Write("home/work/Ini/a.ini", "settings");
-    EXPECT_TRUE(RemoveFolder((FDir / "home/work/").string()));
-    EXPECT_FALSE(fs::exists(FDir / "home/work"));
-    EXPECT_EQ(ReadAll(Trash() / "files/work/Ini/a.ini"), "settings");
-    EXPECT_TRUE(fs::exists(Trash() / "info/work.trashinfo"));
+    FDir.Write("home/data/Ini/a.ini", "settings");
+    EXPECT_TRUE(RemoveFolder((FDir / "home/data/").string()));
+    EXPECT_FALSE(fs::exists(FDir / "home/data"));
+    EXPECT_EQ(ReadAll(Trash() / "files/data/Ini/a.ini"), "settings");
+    EXPECT_TRUE(fs::exists(Trash() / "info/data.trashinfo"));
 }
 
 TEST_F(RemoveFolderHome, AMissingPathIsNoRemoval)
