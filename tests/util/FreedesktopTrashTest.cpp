@@ -83,11 +83,11 @@ TEST_F(HomeTrash, ATrashedFileWithoutItsRecordIsNeverReplaced)
 
 TEST_F(HomeTrash, AFolderGoesWithEverythingInIt)
 {
-    FDir.Write("data/Ini/history.cfg", "h");
-    FDir.Write("data/stdSetting.qor", "s");
-    ASSERT_TRUE(MoveToTrash(FDir / "data"));
-    EXPECT_EQ(ReadAll(Trash() / "files/data/Ini/history.cfg"), "h");
-    EXPECT_EQ(ReadAll(Trash() / "files/data/stdSetting.qor"), "s");
+    FDir.Write("gallery/Ini/history.cfg", "h");
+    FDir.Write("gallery/stdSetting.qor", "s");
+    ASSERT_TRUE(MoveToTrash(FDir / "gallery"));
+    EXPECT_EQ(ReadAll(Trash() / "files/gallery/Ini/history.cfg"), "h");
+    EXPECT_EQ(ReadAll(Trash() / "files/gallery/stdSetting.qor"), "s");
 }
 
 TEST_F(HomeTrash, AMissingItemLeavesNoRecord)
