@@ -33,8 +33,11 @@ TBmpScan PhotoLike(int32_t w, int32_t h)
         TTriple* row = p.Scan(y);
         for (int32_t x = 0; x < w; ++x) {
             double u = double(x) / w, v = double(y) / h;
-            auto level = [&](double f) { return uint8_t(std::clamp(int(f) + noise(random), 0, 255)); };
-            row[x] = {level(128 + 100 * std::sin(9 * u + 3 * v)), level(200 * v), level(255 * u * (1 - v) + 30)};
+            auto level = [&](double f) {
+                return uint8_t(std::clamp(int(f) + noise(random), 0, 255));
+            };
+            row[x] = {level(128 + 100 * std::sin(9 * u + 3 * v)), level(200 * v),
+                      level(255 * u * (1 - v) + 30)};
         }
     }
     return p;
@@ -67,21 +70,25 @@ const TBmpScan& Photo()
 
 void Decode12MP(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(DecodeJpeg(PhotoBytes(), "photo"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeJpeg(PhotoBytes(), "photo"));
 }
 
 constexpr TRect kSlideCrop{0, 750, 4000, 2250}; // centred 720:270 crop of 4000 x 3000
 
 void ShrinkArea12MPTo720x270(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(ShrinkArea(Photo(), kSlideCrop, 720, 270));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ShrinkArea(Photo(), kSlideCrop, 720, 270));
 }
 
 void ShrinkAreaReference12MPTo720x270(benchmark::State& state)
 {
     TBmpScan crop(4000, 1500);
-    for (int32_t y = 0; y < 1500; ++y) std::copy_n(Photo().Row(750 + y), 4000 * 3, crop.Row(y));
-    for (auto _ : state) benchmark::DoNotOptimize(qortest::ReferenceShrinkArea(crop, 720, 270));
+    for (int32_t y = 0; y < 1500; ++y)
+        std::copy_n(Photo().Row(750 + y), 4000 * 3, crop.Row(y));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qortest::ReferenceShrinkArea(crop, 720, 270));
 }
 
 const TBmpScan& Strip()
@@ -92,12 +99,14 @@ const TBmpScan& Strip()
 
 void ResampleAreaBilinear2000x600To720x800(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(ResampleAreaBilinear(Strip(), Strip().Bounds(), 720, 800));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ResampleAreaBilinear(Strip(), Strip().Bounds(), 720, 800));
 }
 
 void ResampleAreaBilinearReference2000x600To720x800(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(qortest::ReferenceResampleAreaBilinear(Strip(), 720, 800));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qortest::ReferenceResampleAreaBilinear(Strip(), 720, 800));
 }
 
 const TBmpScan& Small()
@@ -108,12 +117,14 @@ const TBmpScan& Small()
 
 void EnlargeBilinear640x480To1920x1440(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(EnlargeBilinear(Small(), Small().Bounds(), 1920, 1440));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EnlargeBilinear(Small(), Small().Bounds(), 1920, 1440));
 }
 
 void EnlargeBilinearReference640x480To1920x1440(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(qortest::ReferenceEnlargeBilinear(Small(), 1920, 1440));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qortest::ReferenceEnlargeBilinear(Small(), 1920, 1440));
 }
 
 void Engine12MPTo720x270(benchmark::State& state)
