@@ -248,12 +248,12 @@ TEST(Make, StripPicturesHaveTheirSizesAndColours)
         EXPECT_EQ(box[1], 0xFB) << name;
         EXPECT_EQ(box[2], 0xFF) << name;
     }
-    // Just outside the box the active picture glows red over the grey background.
-    const uint8_t* glow = ReadRgba(dir / "out/css/ie8thumb_li_active.png").At(4, 30);
-    EXPECT_GT(glow[0], glow[1]);
-    EXPECT_GT(glow[0], glow[2]);
-    const uint8_t* hover = ReadRgba(dir / "out/css/ie8thumb_li_hover.png").At(4, 30);
-    EXPECT_GT(hover[2], hover[0]);
+    // Just outside the box the active picture glows red and the hover picture aqua.
+    TRgbaPicture active = ReadRgba(dir / "out/css/ie8thumb_li_active.png");
+    EXPECT_GT(active.At(4, 30)[0], active.At(4, 30)[1]);
+    EXPECT_GT(active.At(4, 30)[0], active.At(4, 30)[2]);
+    TRgbaPicture hover = ReadRgba(dir / "out/css/ie8thumb_li_hover.png");
+    EXPECT_GT(hover.At(4, 30)[2], hover.At(4, 30)[0]);
 }
 
 TEST(Make, ShortBorderColourGivesWhiteBoxes)
@@ -262,7 +262,8 @@ TEST(Make, ShortBorderColourGivesWhiteBoxes)
     TComQorCSS1 s = MakeSettings(dir);
     s.ThumbBorderColorHex = "";
     ASSERT_TRUE(s.Make());
-    const uint8_t* box = ReadRgba(dir / "out/css/ie8thumb_li_bg.png").At(60, 30);
+    TRgbaPicture background = ReadRgba(dir / "out/css/ie8thumb_li_bg.png");
+    const uint8_t* box = background.At(60, 30);
     EXPECT_EQ(box[0] + box[1] + box[2], 3 * 255);
 }
 
