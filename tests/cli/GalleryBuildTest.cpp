@@ -1,0 +1,353 @@
+// qorgallery build end to end: real gallery folders written in this process, checked by
+// their files, picture sizes, printed lines and exit statuses.
+#include "cli/GalleryBuildSupport.h"
+
+#include "util/TRect.h"
+#include "util/UnitMsg.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace qortest;
+using qor::ExitFailure;
+using qor::ExitInterrupted;
+using qor::ExitOk;
+using qor::ExitPicturesMissing;
+
+// A folder of generated pictures and a gallery folder beside it.
+class GalleryBuildTest : public testing::Test {
+protected:
+    fs::path Pictures() const { return FDir / "pics"; }
+    fs::path Gallery() const { return FDir / "gallery"; }
+    fs::path Page() const { return Gallery() / "index.html"; }
+
+    // Pictures named p01.jpg, p02.jpg, … so that the folder's order is their number.
+    void AddPictures(int count, int width = 240, int height = 120)
+    {
+        for (int i = 0; i < count; ++i)
+            WritePicture(Pictures() / qor::Format("p%.2d.jpg", {FPictureCount + i + 1}), width,
+                         height, FPictureCount + i);
+        FPictureCount += count;
+    }
+
+    // The build of the picture folder into the gallery folder at the small sizes.
+    std::vector<std::string> Args(const std::vector<std::string>& extra = {},
+                                  const fs::path& gallery = {}) const
+    {
+        std::vector<std::string> args = {"--pictures", Pictures().string(), "--out",
+                                         (gallery.empty() ? Gallery() : gallery).string()};
+        for (const std::string& arg : SmallGallerySettings())
+            args.push_back(arg);
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+
+    // A finished build: exit 0, the page's path printed last after the lap line.
+    void ExpectWritten(const TBuildRun& run, const fs::path& page) const
+    {
+        EXPECT_EQ(run.Status, ExitOk) << run.Err;
+        EXPECT_EQ(run.LastOutLine(), page.string());
+        EXPECT_TRUE(run.PrintedLap());
+        EXPECT_TRUE(fs::exists(page));
+    }
+
+    TempDir FDir;
+    int FPictureCount = 0;
+};
+
+class GalleryBuildControllerTest : public GalleryBuildTest,
+                                   public testing::WithParamInterface<int> {};
+
+TEST_P(GalleryBuildControllerTest, WritesEverySlidePictureAndThumbnailsUnlessTypeThree)
+{
+    AddPictures(2);
+    // Stored sideways with an EXIF turn: the slide picture still has the gallery's size.
+    fs::copy_file(TestData("exif-orientation/Portrait_6.jpg"), Pictures() / "p03.jpg");
+    int type = GetParam();
+    TBuildRun run = Build(Args({"--set", "ControllerType=" + std::to_string(type)}));
+    ExpectWritten(run, Page());
+    EXPECT_TRUE(fs::exists(Gallery() / "css" / "style.css"));
+    EXPECT_TRUE(fs::exists(Gallery() / "js" / "jquery.qorslider.min.js"));
+    bool thumbnails = type != 3;
+    ExpectPictures(Gallery(), 3, thumbnails);
+    EXPECT_FALSE(fs::exists(SlideFile(Gallery(), 4)));
+    EXPECT_TRUE(fs::is_directory(Gallery() / "img" / "thumb"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ControllerTypes, GalleryBuildControllerTest, testing::Values(0, 1, 2, 3));
+
+TEST_F(GalleryBuildTest, NamesTitleIdentifierAndCounterReachThePage)
+{
+    AddPictures(12, 40, 20);
+    TBuildRun run = Build(
+        Args({"--html", "gallery", "--css", "main.txt", "--title", "Summer 2026", "--id", "3"}));
+    ExpectWritten(run, Gallery() / "gallery.html");
+    EXPECT_FALSE(fs::exists(Page()));
+    EXPECT_TRUE(fs::exists(Gallery() / "css" / "main.css"));
+    std::string page = ReadAll(Gallery() / "gallery.html");
+    EXPECT_NE(page.find("<title>Summer 2026</title>"), std::string::npos);
+    EXPECT_NE(page.find("css/main.css"), std::string::npos);
+    EXPECT_NE(page.find("qo_wrapper3"), std::string::npos);
+    ExpectPictures(Gallery(), 12, true);
+
+    std::vector<std::string> counter;
+    for (const std::string& line : run.OutLines())
+        if (line.ends_with("/12")) counter.push_back(line);
+    ASSERT_EQ(counter.size(), 13u) << run.Out;
+    EXPECT_EQ(counter.front(), "  0/12");
+    EXPECT_EQ(counter.back(), " 12/12");
+}
+
+TEST_F(GalleryBuildTest, DemoModeIsNotedAndTheDemoPageWritten)
+{
+    AddPictures(2);
+    TBuildRun run = Build(Args({"--demo"}));
+    ExpectWritten(run, Page());
+    EXPECT_TRUE(run.Out.starts_with(
+        AsPrinted("環境設定-動作環境-□デモ出力モード が設定されています\r\r現在のギャラリー設定で"
+                  "、全ての遷移効果のデモページが出力されます.\n")))
+        << run.Out;
+    EXPECT_TRUE(fs::exists(Gallery() / "css" / "gallerydemo.css"));
+    ExpectPictures(Gallery(), 2, true);
+}
+
+// The bounds of the pixels in which two pictures of one size differ; empty when none do.
+qor::TRect DifferenceBounds(const qor::TBmpScan& a, const qor::TBmpScan& b)
+{
+    qor::TRect bounds{a.Width(), a.Height(), 0, 0};
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) {
+            const qor::TTriple &p = a.Scan(y)[x], &q = b.Scan(y)[x];
+            if (p.r == q.r && p.g == q.g && p.b == q.b) continue;
+            bounds = {std::min(bounds.Left, x), std::min(bounds.Top, y),
+                      std::max(bounds.Right, x + 1), std::max(bounds.Bottom, y + 1)};
+        }
+    return bounds;
+}
+
+void ExpectMarkedInBottomRightOnly(const fs::path& plain, const fs::path& marked)
+{
+    SCOPED_TRACE(marked.string());
+    qor::TBmpScan a = Decode(plain), b = Decode(marked);
+    ASSERT_EQ(a.Width(), b.Width());
+    ASSERT_EQ(a.Height(), b.Height());
+    qor::TRect changed = DifferenceBounds(a, b);
+    ASSERT_TRUE(changed.Left < changed.Right) << "no watermark";
+    EXPECT_GE(changed.Left, a.Width() / 2);
+    EXPECT_GE(changed.Top, a.Height() / 2);
+}
+
+TEST_F(GalleryBuildTest, WatermarkMarksTheBottomRightOfPicturesButNotOfCopiedJpegs)
+{
+    AddPictures(2);
+    fs::path sameSize = WritePicture(Pictures() / "p03.jpg", kSlideWidth, kSlideHeight, 7);
+    fs::path plain = FDir / "plain";
+    ASSERT_EQ(Build(Args({"--copy-same-size"}, plain)).Status, ExitOk);
+    TBuildRun run = Build(Args({"--copy-same-size", "--watermark", "Qorika"}));
+    ExpectWritten(run, Page());
+    for (int n = 1; n <= 2; ++n) {
+        ExpectMarkedInBottomRightOnly(SlideFile(plain, n), SlideFile(Gallery(), n));
+        ExpectMarkedInBottomRightOnly(ThumbFile(plain, n), ThumbFile(Gallery(), n));
+    }
+    // The copy is the source byte for byte; the thumbnail is made from the marked picture.
+    EXPECT_EQ(ReadAll(SlideFile(Gallery(), 3)), ReadAll(sameSize));
+    ExpectMarkedInBottomRightOnly(ThumbFile(plain, 3), ThumbFile(Gallery(), 3));
+}
+
+struct TCopyCase {
+    std::vector<std::string> Options;
+    bool Copied;
+};
+
+class GalleryBuildCopyTest : public GalleryBuildTest,
+                             public testing::WithParamInterface<TCopyCase> {};
+
+TEST_P(GalleryBuildCopyTest, AJpegOfTheSlideSizeIsCopiedUnlessSwitchedOff)
+{
+    fs::path source = WritePicture(Pictures() / "p01.jpg", kSlideWidth, kSlideHeight, 1);
+    ExpectWritten(Build(Args(GetParam().Options)), Page());
+    ExpectPictures(Gallery(), 1, true);
+    EXPECT_EQ(ReadAll(SlideFile(Gallery(), 1)) == ReadAll(source), GetParam().Copied);
+}
+
+INSTANTIATE_TEST_SUITE_P(CopyOptions, GalleryBuildCopyTest,
+                         testing::Values(TCopyCase{{}, true}, TCopyCase{{"--copy-same-size"}, true},
+                                         TCopyCase{{"--no-copy-same-size"}, false}));
+
+TEST_F(GalleryBuildTest, SkipResizeKeepsPicturesAlreadyThereAndMakesTheMissingOnes)
+{
+    AddPictures(3);
+    ASSERT_EQ(Build(Args()).Status, ExitOk);
+    // A stand-in of another size shows whether picture 1 was written again.
+    WritePicture(SlideFile(Gallery(), 1), 10, 10, 0);
+    fs::remove(ThumbFile(Gallery(), 2));
+
+    ExpectWritten(Build(Args({"--skip-resize"})), Page());
+    ExpectPictureSize(SlideFile(Gallery(), 1), 10, 10);
+    ExpectPictureSize(ThumbFile(Gallery(), 2), kThumbWidth, kThumbHeight);
+
+    ExpectWritten(Build(Args()), Page());
+    ExpectPictures(Gallery(), 3, true);
+}
+
+int SlidePicturesIn(const fs::path& gallery)
+{
+    int count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(gallery / "img"))
+        count += entry.is_regular_file();
+    return count;
+}
+
+// Blocks SIGINT on the test thread (and so on every thread started later) for the test's
+// length, and drops a SIGINT that would come after the build's watch ended instead of
+// ending the test program.
+class TInterruptBlocked {
+public:
+    TInterruptBlocked()
+    {
+        sigset_t set;
+        sigemptyset(&set);
+        sigaddset(&set, SIGINT);
+        pthread_sigmask(SIG_BLOCK, &set, &FOldMask);
+        FOldAction = std::signal(SIGINT, SIG_IGN);
+    }
+    ~TInterruptBlocked()
+    {
+        std::signal(SIGINT, FOldAction);
+        pthread_sigmask(SIG_SETMASK, &FOldMask, nullptr);
+    }
+
+private:
+    sigset_t FOldMask;
+    void (*FOldAction)(int);
+};
+
+TEST_F(GalleryBuildTest, CtrlCStopsTheBuildKeepsWrittenPicturesAndWritesNoPage)
+{
+    constexpr int count = 40;
+    AddPictures(count, 400, 300);
+    TInterruptBlocked blocked;
+    std::atomic<bool> building = true;
+    std::thread pressCtrlC([&] {
+        while (building && !fs::exists(SlideFile(Gallery(), 1)) &&
+               !fs::exists(SlideFile(Gallery(), 2)))
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        if (building) kill(getpid(), SIGINT);
+    });
+    TBuildRun run = Build(Args());
+    building = false;
+    pressCtrlC.join();
+
+    EXPECT_EQ(run.Status, ExitInterrupted) << run.Out;
+    EXPECT_TRUE(run.PrintedLap());
+    EXPECT_FALSE(fs::exists(Page()));
+    EXPECT_EQ(run.Out.find(Page().string()), std::string::npos);
+    int written = SlidePicturesIn(Gallery());
+    EXPECT_GE(written, 1);
+    EXPECT_LT(written, count);
+}
+
+TEST_F(GalleryBuildTest, PicturesThatCannotBeMadeAreNamedAndThePageStillWritten)
+{
+    AddPictures(2);
+    fs::path damaged = FDir.Write("pics/p03.jpg", "\xff\xd8\xff\xe0 this is no picture");
+    fs::path gone = WritePicture(Pictures() / "p04.jpg", 240, 120, 4);
+    fs::path project = FDir / "holiday.qor";
+    testing::internal::CaptureStdout();
+    int made = qor::RunNew(
+        {project.string(), "--pictures", Pictures().string(), "--set", "PageTitle=Holiday"});
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(made, ExitOk);
+    fs::remove(gone);
+
+    std::vector<std::string> args = {project.string(), "--out", Gallery().string()};
+    for (const std::string& arg : SmallGallerySettings())
+        args.push_back(arg);
+    TBuildRun run = Build(args);
+
+    EXPECT_EQ(run.Status, ExitPicturesMissing);
+    EXPECT_EQ(run.LastOutLine(), Page().string());
+    EXPECT_NE(ReadAll(Page()).find("<title>Holiday</title>"), std::string::npos);
+    ExpectPictures(Gallery(), 2, true);
+    EXPECT_FALSE(fs::exists(SlideFile(Gallery(), 3)));
+    EXPECT_FALSE(fs::exists(SlideFile(Gallery(), 4)));
+    int warnings = 0;
+    for (const std::string& line : Lines(run.Err))
+        if (line.starts_with("warning: " + damaged.string() + ": ") ||
+            line.starts_with("warning: " + gone.string() + ": "))
+            ++warnings;
+    EXPECT_EQ(warnings, 2) << run.Err;
+}
+
+TEST_F(GalleryBuildTest, NoPicturesEndsWithMessage22AndWritesNothing)
+{
+    fs::create_directories(Pictures());
+    TBuildRun run = Build(Args());
+    EXPECT_EQ(run.Status, ExitFailure);
+    EXPECT_NE(run.Err.find(AsPrinted("画像が登録されていません。\r画像一覧でまず画像を登録して"
+                                     "ください。")),
+              std::string::npos)
+        << run.Err;
+    EXPECT_FALSE(fs::exists(Gallery()));
+}
+
+TEST_F(GalleryBuildTest, AnOutputFolderThatCannotBeMadeEndsWithMessage24AndWritesNothing)
+{
+    AddPictures(1);
+    fs::path blocker = FDir.Write("blocker", "a file");
+    fs::path folder = blocker / "gallery";
+    TBuildRun run = Build(Args({}, folder));
+    EXPECT_EQ(run.Status, ExitFailure);
+    EXPECT_NE(run.Err.find(AsPrinted("出力先フォルダ:\r" + folder.string() +
+                                     "\rが作成できません。出力先フォルダを指定し直してください。")),
+              std::string::npos)
+        << run.Err;
+    EXPECT_EQ(ReadAll(blocker), "a file");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(FDir.Path()))
+        ++entries;
+    EXPECT_EQ(entries, 2); // the pictures and the blocker
+}
+
+TEST_F(GalleryBuildTest, AWriteFailureEndsTheBuildWithoutAPage)
+{
+    AddPictures(4);
+    fs::create_directories(SlideFile(Gallery(), 2)); // a folder where the picture would go
+    TBuildRun run = Build(Args());
+    EXPECT_EQ(run.Status, ExitFailure);
+    EXPECT_NE(run.Err.find(SlideFile(Gallery(), 2).string()), std::string::npos) << run.Err;
+    EXPECT_FALSE(fs::exists(Page()));
+    EXPECT_EQ(run.Out.find(Page().string()), std::string::npos);
+    EXPECT_TRUE(run.PrintedLap());
+}
+
+class GalleryBuildUsageTest : public GalleryBuildTest,
+                              public testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(GalleryBuildUsageTest, WrongArgumentsAreUsageErrorsThatWriteNothing)
+{
+    AddPictures(1);
+    std::vector<std::string> args = {"--out", Gallery().string()};
+    for (const std::string& arg : GetParam())
+        args.push_back(arg == "PICS" ? Pictures().string() : arg);
+    EXPECT_THROW(Build(args), qor::EUsageError);
+    EXPECT_FALSE(fs::exists(Gallery()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, GalleryBuildUsageTest,
+    testing::Values(std::vector<std::string>{}, std::vector<std::string>{"a.qor", "b.qor"},
+                    std::vector<std::string>{"--pictures", "PICS", "--id", "0"},
+                    std::vector<std::string>{"--pictures", "PICS", "--id", "17"},
+                    std::vector<std::string>{"--pictures", "PICS", "--threads", "none"},
+                    std::vector<std::string>{"--pictures", "PICS", "--copy-same-size",
+                                             "--no-copy-same-size"},
+                    std::vector<std::string>{"--pictures", "PICS", "--colour"},
+                    std::vector<std::string>{"--pictures", "PICS", "--title"}));
+
+} // namespace
