@@ -1,15 +1,12 @@
 #include "gallery/ButtonPicture.h"
 
-#include "imaging/PngCodec.h"
-#include "util/TextFile.h"
+#include "imaging/PictureFiles.h"
 
 namespace qor {
 
 TButtonSize MeasureButton(const std::filesystem::path& picture)
 {
-    std::string bytes = LoadFileBytes(picture);
-    TBmpScan decoded =
-        DecodePng({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, picture.string());
+    TBmpScan decoded = LoadPicture(picture);
     return {decoded.Width(), decoded.Height()};
 }
 
