@@ -123,6 +123,19 @@ std::vector<TCombination> Combinations()
 
 INSTANTIATE_TEST_SUITE_P(Make, EveryCombination, testing::ValuesIn(Combinations()));
 
+TEST(Make, NewSettingsWithoutSizesStillWriteTheFolder)
+{
+    TempDir dir;
+    TComQorCSS1 prepared = MakeSettings(dir);
+    TComQorCSS1 s;
+    s.SetRscFolder(prepared.RscFolder());
+    s.SetOutFolder(prepared.OutFolder);
+    s.AssignJS(prepared.Java());
+    ASSERT_TRUE(s.Make());
+    EXPECT_TRUE(fs::exists(dir / "out/css/ie8thumb_li_active.png"));
+    EXPECT_EQ(ReadRgba(dir / "out/css/thumbbg_ie.png").Height, 22u);
+}
+
 TEST(Make, MissingStyleSheetTemplateNamesItAndKeepsThePage)
 {
     TempDir dir;
