@@ -32,6 +32,12 @@ std::string AsLines(std::string text)
     return text;
 }
 
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
 int DefaultThreadCount()
 {
     return std::max(2, static_cast<int>(std::thread::hardware_concurrency()));
@@ -185,14 +191,21 @@ void TGalleryBuild::EndMake()
 
 bool TGalleryBuild::WarnMissingPictures()
 {
-    bool missing = false;
+    // A damaged picture was reported when it failed; its number may still hold a picture of
+    // an earlier build, which is not the one the project names.
+    bool missing = !FReported.empty();
     for (int i = 0; i < FImgLS.Count(); ++i) {
-        std::string slide = FSettings.OutFolder + Format("img/img%d.jpg", {i + 1});
-        std::error_code ec;
-        if (std::filesystem::exists(slide, ec)) continue;
+        if (FReported.count(i)) continue;
+        std::string source = FImgLS.GetFileName(i);
+        bool sourceThere = FileExists(source);
+        bool slideThere = FileExists(FSettings.OutFolder + Format("img/img%d.jpg", {i + 1}));
+        // Without its file the resizer writes nothing, so a slide picture there is left from
+        // an earlier build, unless --skip-resize kept it on purpose.
+        if (slideThere && (sourceThere || FOptions.SkipResize)) continue;
         missing = true;
-        if (!FReported.count(i))
-            std::cerr << "warning: " << FImgLS.GetFileName(i) << ": file not found (no picture written)\n";
+        std::cerr << "warning: " << source << ": "
+                  << (sourceThere ? "no picture made" : "file not found")
+                  << " (no picture written)\n";
     }
     return missing;
 }
