@@ -1,5 +1,6 @@
 // The shipped resource folder holds what the writers rely on: every key line of the page
 // templates in order, the words the demo and column sheets replace, and the pictures.
+#include "gallery/ComQorCSS.h"
 #include "gallery/PageTemplate.h"
 #include "gallery/StyleSheetKeys.h"
 
@@ -81,6 +82,16 @@ TEST(ResourceFolder, FragmentsAndSheetsHoldTheWordsTheWriterReplaces)
                       .find("css/style_" + std::to_string(n) + "columns.css"),
                   std::string::npos);
     }
+}
+
+TEST(ResourceFolder, DemoHeadGivesEachGalleryItsTransitionInTableOrder)
+{
+    std::string head = Text("index-demo.html");
+    std::string names;
+    for (const std::string& item : TComQorCSS1::StdTransitItems())
+        names += (names.empty() ? "'" : ", '") + item + "'";
+    EXPECT_NE(head.find("[" + names + "]"), std::string::npos) << head;
+    EXPECT_NE(head.find("$('div#qo_wrapper' + demoIndex)"), std::string::npos);
 }
 
 TEST(ResourceFolder, ThirteenDistinctButtonPairs)
