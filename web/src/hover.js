@@ -29,7 +29,7 @@ function insideArea(g, x, y) {
 export function followMouse($, g) {
     const ns = '.qorslider' + g.serial;
     $(document).on('mousemove' + ns, (e) => setPointerInside(g, insideArea(g, e.pageX, e.pageY)));
-    $(document).on('mouseleave' + ns, () => setPointerInside(g, false));
+    $(document.documentElement).on('mouseleave' + ns, () => setPointerInside(g, false));
 }
 
 export function toggleByTap(g) {
