@@ -131,7 +131,6 @@ public:
 
     // The templates as last loaded, with their keys, and the log of the last style-sheet
     // key scan ("%3d: %s", line index and line text, one line per key).
-    const TStringList& CSSLS() const { return FCSSLS; }
     const TQorKeys& KeyCSS() const { return FKeyCSS; }
     const TStringList& IndexLS() const { return FIndexLS; }
     const TQorKeys& KeyIndex() const { return FKeyIndex; }
