@@ -1,7 +1,8 @@
-// qorgallery build --template: a resource folder of this test's own with one template, so the
-// test does not depend on the designs that ship. The program reads the resource folder once
-// per process, so this test has an executable of its own that points QORGALLERY_RSC there
-// before anything asks for the folders.
+// qorgallery build with folders of this test's own: a resource folder with one template, so
+// that the test does not depend on the designs that ship, and a home folder whose documents
+// folder takes galleries built without an output folder. The program computes its folders
+// once per process, so this test has an executable of its own that sets QORGALLERY_RSC and
+// HOME before anything asks for the folders.
 #include "cli/GalleryBuildSupport.h"
 #include "cli/ProjectSetup.h"
 #include "gallery/ComQorCSS.h"
@@ -13,12 +14,18 @@ namespace {
 
 using namespace qortest;
 
+TempDir* Home = nullptr;
+
 // The shipped resource folder's files, with standard settings at the small sizes and the
 // template "framed": no controller, and sizes that a template does not bring along.
-class TTemplateResources : public testing::Environment {
+class TOwnFolders : public testing::Environment {
 public:
     void SetUp() override
     {
+        FHome = std::make_unique<TempDir>();
+        Home = FHome.get();
+        setenv("HOME", FHome->Path().c_str(), 1);
+        unsetenv("XDG_CONFIG_HOME");
         FRsc = std::make_unique<TempDir>();
         for (const fs::directory_entry& entry : fs::directory_iterator(QOR_SOURCE_DIR "/rsc")) {
             std::string name = entry.path().filename().string();
@@ -41,14 +48,19 @@ public:
         framed.SaveToFile((*FRsc / "samples" / "framed.qor").string());
         setenv("QORGALLERY_RSC", FRsc->Path().c_str(), 1);
     }
-    void TearDown() override { FRsc.reset(); }
+    void TearDown() override
+    {
+        FRsc.reset();
+        Home = nullptr;
+        FHome.reset();
+    }
 
 private:
-    std::unique_ptr<TempDir> FRsc;
+    std::unique_ptr<TempDir> FHome, FRsc;
 };
 
-[[maybe_unused]] testing::Environment* const Resources =
-    testing::AddGlobalTestEnvironment(new TTemplateResources);
+[[maybe_unused]] testing::Environment* const OwnFolders =
+    testing::AddGlobalTestEnvironment(new TOwnFolders);
 
 struct TTemplateCase {
     std::vector<std::string> Options;
@@ -96,5 +108,53 @@ TEST(GalleryBuildTemplate, AnUnknownTemplateIsRefusedWithTheNamesThereAre)
     }
     EXPECT_FALSE(fs::exists(dir / "gallery"));
 }
+
+struct TOutFolderCase {
+    const char* Name;
+    std::vector<std::string> Options; // "{out}" and "{project}" stand for two folders
+    const char* Gallery;              // "{docs}": the documents folder's gallery folder
+};
+
+class GalleryBuildOutFolderTest : public testing::TestWithParam<TOutFolderCase> {
+protected:
+    // The documents folder is the process's own, shared by the cases.
+    void TearDown() override { fs::remove_all(Expand("{docs}")); }
+
+    std::string Expand(std::string text) const
+    {
+        for (auto [key, folder] :
+             {std::pair{"{out}", FDir / "out"}, std::pair{"{project}", FDir / "project-out"},
+              std::pair{"{docs}", Home->Path() / "Documents/qorHTML5Gallery"}})
+            if (size_t at = text.find(key); at != std::string::npos)
+                text.replace(at, std::string_view(key).size(), folder.string());
+        return text;
+    }
+
+    TempDir FDir;
+};
+
+TEST_P(GalleryBuildOutFolderTest, OutGoesBeforeTheProjectsFolderWhichGoesBeforeDocuments)
+{
+    WritePicture(FDir / "p1.jpg", 240, 120, 1);
+    std::vector<std::string> args = {"--pictures", (FDir / "p1.jpg").string()};
+    for (const std::string& option : GetParam().Options)
+        args.push_back(Expand(option));
+    TBuildRun run = Build(args);
+    fs::path gallery = Expand(GetParam().Gallery);
+    EXPECT_EQ(run.Status, qor::ExitOk) << run.Err;
+    EXPECT_EQ(run.LastOutLine(), (gallery / "index.html").string());
+    EXPECT_TRUE(fs::exists(gallery / "index.html"));
+    ExpectPictures(gallery, 1, true);
+    for (const char* other : {"{out}", "{project}", "{docs}"})
+        EXPECT_TRUE(Expand(other) == gallery || !fs::exists(Expand(other))) << other;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, GalleryBuildOutFolderTest,
+    testing::Values(TOutFolderCase{"Documents", {}, "{docs}"},
+                    TOutFolderCase{"Project", {"--set", "OutFolder={project}"}, "{project}"},
+                    TOutFolderCase{
+                        "Out", {"--set", "OutFolder={project}", "--out", "{out}"}, "{out}"}),
+    [](const testing::TestParamInfo<TOutFolderCase>& info) { return info.param.Name; });
 
 } // namespace
