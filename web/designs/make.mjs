@@ -58,7 +58,8 @@ async function writeEmptyMessage(context) {
     await page.setContent(`<body style="margin:0;background:transparent">
         <div id="m" style="width:420px;height:220px;box-sizing:border-box;border:3px dashed rgba(120,130,140,0.8);border-radius:14px;
             display:flex;flex-direction:column;align-items:center;justify-content:center;font-family:'IPAGothic',sans-serif;color:#6E7780">
-        <div style="font-size:64px;line-height:64px">&#x1F5BC;&#xFE0E;</div>
+        <svg width="76" height="60" viewBox="0 0 76 60"><rect x="3" y="3" width="70" height="54" rx="5" fill="none" stroke="#6E7780" stroke-width="4"/>
+            <circle cx="54" cy="19" r="6" fill="#6E7780"/><polygon points="9,51 29,25 43,42 51,33 67,51" fill="#6E7780"/></svg>
         <div style="font-size:19px;margin-top:14px;font-weight:bold">ここに画像ファイルをドロップ</div>
         <div style="font-size:13px;margin-top:8px">JPEG・PNG・BMP・GIF / フォルダも追加できます</div></div></body>`);
     await page.locator('#m').screenshot({ path: join(rscDir, 'EmptyMsg.png'), omitBackground: true });
@@ -83,8 +84,13 @@ async function writePreviews(tool) {
         execFileSync(tool, ['build', project, '--out', out, '--quiet'], { stdio: ['ignore', 'ignore', 'inherit'] });
         const page = await context.newPage();
         await page.goto(pathToFileURL(join(out, 'index.html')).href);
-        await page.waitForTimeout(3500);
-        await page.screenshot({ path: join(samplesDir, name + '.jpg'), type: 'jpeg', quality: 85 });
+        await page.waitForTimeout(3000);
+        // With the pointer over the gallery, so buttons and a hidden controller show too.
+        const box = await page.locator('div[id^="qo_wrapper"]').first().boundingBox();
+        await page.mouse.move(box.x + box.width * 0.7, box.y + box.height * 0.4);
+        await page.waitForTimeout(800);
+        const height = Math.min(620, Math.ceil(box.y + box.height + 24));
+        await page.screenshot({ path: join(samplesDir, name + '.jpg'), type: 'jpeg', quality: 85, clip: { x: 0, y: 0, width: 1000, height } });
         await page.close();
     }
     await context.close();
