@@ -16,8 +16,10 @@ namespace qor {
 
 namespace {
 
-// Progressive files with absurd scan counts would take unbounded time.
+// Progressive files with absurd scan counts would take unbounded time, and their coefficient
+// buffers unbounded memory: beyond these limits decoding fails.
 constexpr int kMaxScans = 1000;
+constexpr long kMaxDecoderMemory = 1L << 30;
 
 struct TJpegError {
     jpeg_error_mgr manager;
@@ -62,6 +64,7 @@ bool StartDecoding(jpeg_decompress_struct& decoder, TJpegError& error, const uin
 {
     if (setjmp(error.jump)) return false;
     jpeg_create_decompress(&decoder);
+    decoder.mem->max_memory_to_use = kMaxDecoderMemory;
     progress.progress_monitor = OnJpegProgress;
     decoder.progress = &progress;
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));

@@ -301,6 +301,10 @@ TEST(JpegFiles, EncodedPictureDecodesCloseToTheOriginal)
     EXPECT_LT(fs::file_size(dir / "b.jpg"), fs::file_size(dir / "a.jpg"));
     EXPECT_FALSE(SaveJpeg(dir / "c.jpg", TBmpScan(), 90));
     EXPECT_FALSE(fs::exists(dir / "c.jpg"));
+    // The quality is taken as one byte: 356 is 100.
+    ASSERT_TRUE(SaveJpeg(dir / "d.jpg", picture, 100));
+    ASSERT_TRUE(SaveJpeg(dir / "e.jpg", picture, 356));
+    EXPECT_EQ(ReadAll(dir / "d.jpg"), ReadAll(dir / "e.jpg"));
     // Baseline: a SOF0 marker.
     EXPECT_NE(std::string::npos, ReadAll(dir / "a.jpg").find("\xFF\xC0"));
 }
