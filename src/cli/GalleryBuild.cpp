@@ -32,6 +32,13 @@ std::string AsLines(std::string text)
     return text;
 }
 
+// "FILE: REASON" for a picture; the imaging errors name their file already.
+std::string FileAndReason(const std::string& file, const std::string& reason)
+{
+    std::string prefix = file + ": ";
+    return reason.starts_with(prefix) ? reason : prefix + reason;
+}
+
 bool FileExists(const std::string& path)
 {
     std::error_code ec;
@@ -155,11 +162,11 @@ void TGalleryBuild::ConnectEvents()
     FResizer.OnPictureFailed = [this](TXEResizeCompo&, int id, const std::string& file,
                                       const std::string& reason) {
         FReported.insert(id);
-        std::cerr << "\nwarning: " << file << ": " << reason << " (no picture written)\n";
+        std::cerr << "\nwarning: " << FileAndReason(file, reason) << " (no picture written)\n";
     };
     FResizer.OnWriteFailed = [this](TXEResizeCompo&, int, const std::string& file,
                                     const std::string& reason) {
-        if (!FFailed) std::cerr << "\n" << file << ": " << reason << '\n';
+        if (!FFailed) std::cerr << "\n" << FileAndReason(file, reason) << '\n';
         FFailed = true;
         FResizer.Abort();
     };

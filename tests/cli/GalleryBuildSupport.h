@@ -88,6 +88,14 @@ inline std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+inline size_t Occurrences(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 // A message of the message table as the command line prints it: CR becomes a line break.
 inline std::string AsPrinted(std::string message)
 {
