@@ -2,7 +2,8 @@
 import { idCount, effectOfId, hasInvertedForm, substituteWhenScaled } from './effectgroup.js';
 import { randomInt } from './random.js';
 
-// situation: { group, effectseq, slideIndex, scaledDown }
+// situation: { group, effectseq, slideIndex, scaledDown, first }; the gallery's first
+// effect is never inverted.
 export function chooseEffect(situation) {
     const seq = situation.effectseq || [];
     let id;
@@ -17,5 +18,5 @@ export function chooseEffect(situation) {
     }
     let effect = effectOfId(situation.group, id);
     if (situation.scaledDown) effect = substituteWhenScaled(effect);
-    return { name: effect.name, variant: effect.variant, inverted: inverted && hasInvertedForm(effect.name) };
+    return { name: effect.name, variant: effect.variant, inverted: inverted && !situation.first && hasInvertedForm(effect.name) };
 }

@@ -74,7 +74,8 @@ function rowScroll(g) {
 }
 
 function runEffect($, g, from) {
-    const choice = chooseEffect({ group: g.group, effectseq: g.opts.effectseq, slideIndex: g.current, scaledDown: g.scale.scaledDown });
+    const choice = chooseEffect({ group: g.group, effectseq: g.opts.effectseq, slideIndex: g.current, scaledDown: g.scale.scaledDown, first: !g.effectsRun });
+    g.effectsRun = (g.effectsRun || 0) + 1;
     g.lastEffect = choice;
     const effect = buildEffect(Object.assign({ forwards: g.current > from, W: g.W, H: g.H, opts: g.opts }, choice));
     if (!effect) {

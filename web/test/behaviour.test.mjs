@@ -4,7 +4,7 @@ import { test, before, after } from 'node:test';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { writeFileSync } from 'node:fs';
-import { openBrowser, openGallery } from './support/browser.mjs';
+import { openBrowser, openGallery, seededRandom } from './support/browser.mjs';
 import { writeFixtureGallery, plainEntries, artifactsDir } from './support/fixture.mjs';
 import { galleryState, expectRestingOn, waitForSlide, clickNext, hoverGallery, screenshot, expectNoProblems, wrapper } from './support/gallery.mjs';
 
@@ -171,4 +171,28 @@ test('a banner turns to -45 degrees once its slide is shown and back when it is 
     t.assert.equal((await angle(1)).angle, -45);
     expectNoProblems(t, problems);
     await page.close();
+});
+
+test('effectgrp with a seeded random draws the same variants of the named effects again', async (t) => {
+    const folder = join(artifactsDir, 'galleries', 'seeded');
+    const setup = await browser.context.newPage();
+    await writeFixtureGallery(setup, folder, { entries: plainEntries(5), options: { effectgrp: ['stripe', 'door'], transitduration: 300, cmteffect: 'none' } });
+    await setup.close();
+    const run = async () => {
+        const { page, problems } = await openGallery(browser, folder, null, seededRandom(42));
+        await waitForSlide(page, 0);
+        const effects = [];
+        for (let a = 1; a <= 4; a++) {
+            await clickNext(page);
+            effects.push((await galleryState(page)).effect);
+            await waitForSlide(page, a);
+        }
+        expectNoProblems(t, problems);
+        await page.close();
+        return effects;
+    };
+    const first = await run();
+    t.assert.deepEqual(await run(), first);
+    t.assert.ok(first.every((e) => (e.name === 'stripe' && e.variant < 6) || (e.name === 'door' && e.variant < 2)), JSON.stringify(first));
+    t.assert.equal(first[0].inverted, false, 'the first effect is not inverted');
 });

@@ -102,7 +102,9 @@ describe('effects', { concurrency: 3 }, () => {
     }
 
     test('inverted forms carry the previous picture away over the new slide', async (t) => {
-        const seq = inverted.map((e) => -(firstIds[e.name] + e.variant));
-        await runSequence(t, 'inverted', rotated(seq), rotated(inverted));
+        // The first effect is never inverted: a plain fade leads the way.
+        const expected = [{ name: 'fade', variant: 0, inverted: false }, ...inverted];
+        const seq = [0, ...inverted.map((e) => -(firstIds[e.name] + e.variant))];
+        await runSequence(t, 'inverted', rotated(seq), rotated(expected));
     });
 });

@@ -85,6 +85,12 @@ test('effectseq picks by slide index, a negative entry inverts', () => {
     assert.deepEqual(pick(5), { name: 'door', variant: 0, inverted: false });
 });
 
+test('the first effect of a gallery is never inverted', () => {
+    const group = buildEffectGroup([]);
+    assert.equal(chooseEffect({ group, effectseq: [-20, -20], slideIndex: 0, first: true }).inverted, false);
+    assert.equal(chooseEffect({ group, effectseq: [-20, -20], slideIndex: 0, first: false }).inverted, true);
+});
+
 test('an effect without an inverted form is never inverted', () => {
     const group = buildEffectGroup([]);
     assert.equal(chooseEffect({ group, effectseq: [-1, -1], slideIndex: 0 }).inverted, false);
