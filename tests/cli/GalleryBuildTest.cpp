@@ -203,10 +203,10 @@ TEST_F(GalleryBuildTest, SkipResizeKeepsPicturesAlreadyThereAndMakesTheMissingOn
     ExpectPictures(Gallery(), 3, true);
 }
 
-int SlidePicturesIn(const fs::path& gallery)
+int FilesIn(const fs::path& folder)
 {
     int count = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(gallery / "img"))
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
         count += entry.is_regular_file();
     return count;
 }
@@ -255,9 +255,11 @@ TEST_F(GalleryBuildTest, CtrlCStopsTheBuildKeepsWrittenPicturesAndWritesNoPage)
     EXPECT_TRUE(run.PrintedLap());
     EXPECT_FALSE(fs::exists(Page()));
     EXPECT_EQ(run.Out.find(Page().string()), std::string::npos);
-    int written = SlidePicturesIn(Gallery());
+    // The picture under way when the build stopped was finished with its thumbnail.
+    int written = FilesIn(Gallery() / "img");
     EXPECT_GE(written, 1);
     EXPECT_LT(written, count);
+    EXPECT_EQ(FilesIn(Gallery() / "img" / "thumb"), written);
 }
 
 // Into a fresh folder, or over an earlier build of the same project whose pictures of
