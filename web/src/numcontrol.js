@@ -66,7 +66,7 @@ export function slideNumControl(g, visible, animated = true) {
 
 function createPreview($, g) {
     if (!g.$thumb || !g.$thumb.length) return;
-    const box = g.$thumb.addClass('qo_box_kageattr').hide();
+    const box = g.$thumb.addClass('qo_box_kageattr qo_photo_frame').hide();
     const imgs = g.$thumbLis.children('img');
     frameThumbs(g, imgs);
     imgs.css({ height: g.opts.thumb.height - 6, display: 'block' });

@@ -196,3 +196,15 @@ test('effectgrp with a seeded random draws the same variants of the named effect
     t.assert.ok(first.every((e) => (e.name === 'stripe' && e.variant < 6) || (e.name === 'door' && e.variant < 2)), JSON.stringify(first));
     t.assert.equal(first[0].inverted, false, 'the first effect is not inverted');
 });
+
+test('galleries of one picture and of none start without errors', async (t) => {
+    for (const count of [1, 0]) {
+        const { page, problems } = await gallery('count' + count, { effectgrp: ['cube'], controller: count ? 'thumb' : 'num' }, {}, count);
+        await page.waitForTimeout(2300);
+        if (count) await expectRestingOn(t, page, 0);
+        await page.mouse.move(300, 100);
+        await page.waitForTimeout(300);
+        expectNoProblems(t, problems);
+        await page.close();
+    }
+});

@@ -99,6 +99,7 @@ for (const controller of ['num', 'dot']) {
         await page.waitForTimeout(450);
         const preview = page.locator(wrapper + ' .qo_thumb');
         t.assert.equal(await preview.isVisible(), true, 'the preview box shows');
+        t.assert.equal(await preview.getAttribute('class'), 'qo_thumb qo_box_kageattr qo_photo_frame');
         t.assert.equal(await page.$eval(wrapper + ' .qo_thumb ul', (ul) => parseFloat(ul.style.left)), -5 * 84, 'on the thumbnail of item 6');
         const box = await preview.boundingBox();
         t.assert.ok(box.y + box.height <= body.y, 'above the controller at the bottom');
