@@ -25,6 +25,13 @@ static_assert(sizeof(TTriple) == 3);
 inline constexpr int64_t kMaxPicturePixels = 200'000'000;
 inline constexpr int32_t kMaxPictureSide = 100'000;
 
+// Frees a picture's pixel memory however it was taken (large pictures are mapped in huge pages).
+struct TPixelFree {
+    void* base = nullptr;
+    size_t mapped = 0;
+    void operator()(uint8_t* pixels) const;
+};
+
 class TBmpScan {
 public:
     enum class TFill { White, None };
@@ -61,11 +68,14 @@ public:
     bool EnsureSize(int32_t width, int32_t height);
 
 private:
+    using TPixels = std::unique_ptr<uint8_t[], TPixelFree>;
+    static TPixels Allocate(size_t bytes);
+
     int32_t w = 0;
     int32_t h = 0;
     int FBits = 24;
     size_t FStride = 0;
-    std::unique_ptr<uint8_t[]> FPixels;
+    TPixels FPixels;
 };
 
 // Whether a picture of this size may be created (positive sides within the limits).
