@@ -9,7 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::string path = "/tmp/fuzz_exif_" + std::to_string(getpid()) + ".jpg";
+    // In memory when the system has a memory file system: the reader works on files.
+    static const std::string path =
+        std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/fuzz_exif_" +
+        std::to_string(getpid()) + ".jpg";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) std::abort();
     std::fwrite(data, 1, size, file);
