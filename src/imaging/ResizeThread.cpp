@@ -100,8 +100,9 @@ bool TResizeThread::ProcessPosition(int n)
     return true;
 }
 
-// Loads, orients and crops the picture on this thread. False when there is nothing to write:
-// a missing file or unusable crop, or a damaged picture (reported first).
+// Loads, orients and crops the picture on this thread, then lets the owner draw on it. False
+// when there is nothing to write: a missing file or unusable crop, or a damaged picture or
+// failed drawing (reported first).
 bool TResizeThread::Produce(int n, const TResizeItem& item, TBmpScan& slide, bool& same)
 {
     try {
@@ -110,6 +111,10 @@ bool TResizeThread::Produce(int n, const TResizeItem& item, TBmpScan& slide, boo
         if (FResize->IsValidCrop(item.CropR)) FResize->SetCropR(item.CropR);
         same = FSetup.NoResizeSameSizeJPEG && FResize->IsSameSizeJPEG();
         slide = same ? *FResize->GetBmp() : FResize->GetCropBmp(true);
+        // The owner's drawing can fail like the picture itself (a watermark without any
+        // font); its failure comes back through InvokeAndWait and must not end this thread.
+        if (!slide.Empty() && FMama.OnBmpCropped)
+            FMama.FMainThread.InvokeAndWait([&] { FMama.OnBmpCropped(FMama, slide); });
     } catch (const std::exception& e) {
         std::string reason = e.what();
         FMama.FMainThread.InvokeAndWait([&] {
@@ -117,9 +122,6 @@ bool TResizeThread::Produce(int n, const TResizeItem& item, TBmpScan& slide, boo
         });
         return false;
     }
-    if (slide.Empty()) return false;
-    if (FMama.OnBmpCropped)
-        FMama.FMainThread.InvokeAndWait([&] { FMama.OnBmpCropped(FMama, slide); });
     return !slide.Empty();
 }
 

@@ -87,8 +87,8 @@ public:
     TResizeNotify OnAllResized;
     TResizeNotify OnAllThreadEnd;
     TBmpCroppedEvent OnBmpCropped;
-    // A picture that cannot be decoded: reported, then counted as finished with nothing
-    // written, so the rest of the gallery is still made.
+    // A picture that cannot be decoded, or on which OnBmpCropped failed: reported, then
+    // counted as finished with nothing written, so the rest of the gallery is still made.
     TResizeFailedEvent OnPictureFailed;
     // A slide picture or thumbnail that cannot be written: reported, and that worker stops
     // (its remaining positions are not counted, so OnAllResized does not come).

@@ -1,8 +1,9 @@
 // qorgallery build with folders of this test's own: a resource folder with one template, so
-// that the test does not depend on the designs that ship, and a home folder whose documents
-// folder takes galleries built without an output folder. The program computes its folders
-// once per process, so this test has an executable of its own that sets QORGALLERY_RSC and
-// HOME before anything asks for the folders.
+// that the test does not depend on the designs that ship, a home folder whose documents
+// folder takes galleries built without an output folder, and a font configuration without
+// any font. The program computes its folders, and fontconfig its fonts, once per process, so
+// this test has an executable of its own that sets QORGALLERY_RSC, HOME and FONTCONFIG_FILE
+// before anything asks for them.
 #include "cli/GalleryBuildSupport.h"
 #include "cli/ProjectSetup.h"
 #include "gallery/ComQorCSS.h"
@@ -47,6 +48,11 @@ public:
         framed.ThumbWidth = 99;
         framed.SaveToFile((*FRsc / "samples" / "framed.qor").string());
         setenv("QORGALLERY_RSC", FRsc->Path().c_str(), 1);
+        fs::path fonts =
+            FHome->Write("fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                                           (FHome->Path() / "font-cache").string() +
+                                           "</cachedir></fontconfig>\n");
+        setenv("FONTCONFIG_FILE", fonts.c_str(), 1);
     }
     void TearDown() override
     {
@@ -107,6 +113,22 @@ TEST(GalleryBuildTemplate, AnUnknownTemplateIsRefusedWithTheNamesThereAre)
         EXPECT_NE(std::string(e.what()).find("framed"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(fs::exists(dir / "gallery"));
+}
+
+TEST(GalleryBuildWithoutFonts, AWatermarkThatCannotBeDrawnIsWarnedOfForEachPicture)
+{
+    TempDir dir;
+    for (int n = 1; n <= 3; ++n)
+        WritePicture(dir / "pics" / qor::Format("p%d.jpg", {n}), 240, 120, n);
+    TBuildRun run = Build({"--pictures", (dir / "pics").string(), "--out",
+                           (dir / "gallery").string(), "--watermark", "Qorika"});
+    EXPECT_EQ(run.Status, qor::ExitPicturesMissing);
+    EXPECT_EQ(run.LastOutLine(), (dir / "gallery" / "index.html").string());
+    for (int n = 1; n <= 3; ++n) {
+        std::string file = (dir / "pics" / qor::Format("p%d.jpg", {n})).string();
+        EXPECT_EQ(Occurrences(run.Err, "warning: " + file + ": "), 1u) << run.Err;
+        EXPECT_FALSE(fs::exists(SlideFile(dir / "gallery", n)));
+    }
 }
 
 struct TOutFolderCase {
