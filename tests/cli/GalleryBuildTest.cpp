@@ -79,7 +79,8 @@ TEST_P(GalleryBuildControllerTest, WritesEverySlidePictureAndThumbnailsUnlessTyp
     int type = GetParam();
     TBuildRun run = Build(Args({"--set", "ControllerType=" + std::to_string(type)}));
     ExpectWritten(run, Page());
-    EXPECT_TRUE(fs::exists(Gallery() / "css" / "style.css"));
+    // Without --wrapper-classes the class rules stay unprefixed.
+    EXPECT_EQ(ReadAll(Gallery() / "css" / "style.css").find("#qo_wrapper1 .qo"), std::string::npos);
     EXPECT_TRUE(fs::exists(Gallery() / "js" / "jquery.qorslider.min.js"));
     bool thumbnails = type != 3;
     ExpectPictures(Gallery(), 3, thumbnails);
@@ -89,14 +90,14 @@ TEST_P(GalleryBuildControllerTest, WritesEverySlidePictureAndThumbnailsUnlessTyp
 
 INSTANTIATE_TEST_SUITE_P(ControllerTypes, GalleryBuildControllerTest, testing::Values(0, 1, 2, 3));
 
-TEST_F(GalleryBuildTest, NamesTitleIdentifierAndCounterReachThePage)
+TEST_F(GalleryBuildTest, NamesTitleIdentifierWrapperClassesAndCounterReachTheGallery)
 {
     AddPictures(12, 40, 20);
-    TBuildRun run = Build(
-        Args({"--html", "gallery", "--css", "main.txt", "--title", "Summer 2026", "--id", "3"}));
+    TBuildRun run = Build(Args({"--html", "gallery", "--css", "main.txt", "--title", "Summer 2026",
+                                "--id", "3", "--wrapper-classes"}));
     ExpectWritten(run, Gallery() / "gallery.html");
     EXPECT_FALSE(fs::exists(Page()));
-    EXPECT_TRUE(fs::exists(Gallery() / "css" / "main.css"));
+    EXPECT_NE(ReadAll(Gallery() / "css" / "main.css").find("#qo_wrapper3 .qo"), std::string::npos);
     std::string page = ReadAll(Gallery() / "gallery.html");
     EXPECT_NE(page.find("<title>Summer 2026</title>"), std::string::npos);
     EXPECT_NE(page.find("css/main.css"), std::string::npos);
