@@ -21,7 +21,7 @@ namespace qortest {
 namespace fs = std::filesystem;
 
 // The gallery's sizes in these tests: small, so that a build takes moments; slide and
-// thumbnail of the same aspect, so that the thumbnail is the whole slide picture reduced.
+// thumbnail of the same proportions, so that the thumbnail is the whole slide picture reduced.
 inline constexpr int kSlideWidth = 160, kSlideHeight = 64;
 inline constexpr int kThumbWidth = 120, kThumbHeight = 48;
 
