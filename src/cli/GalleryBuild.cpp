@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/InterruptWatch.h"
 #include "gallery/OutputNames.h"
+#include "gallery/PrepareScript.h"
 #include "imagelist/CustomImgLS.h"
 #include "imaging/XEResizeCompo.h"
 #include "text/DrawWaterMark.h"
@@ -179,8 +180,9 @@ void TGalleryBuild::AllResized()
     FSettings.SuppressWrapperNote = !FOptions.WrapperClasses;
     FSettings.DemoMode = FOptions.Demo;
     try {
-        // The script is read afresh for each build: the resource folder may have changed.
-        FSettings.ParseJS();
+        // The script is read afresh for each build: the resource folder may have changed. A
+        // script that cannot be read leaves no text, and Make refuses (message 33).
+        PrepareScript(FSettings, false);
         FPageWritten = FSettings.Make();
         FNoScript = !FPageWritten;
     } catch (const std::exception& e) {

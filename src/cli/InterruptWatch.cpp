@@ -24,7 +24,7 @@ TInterruptWatch::TInterruptWatch(TDispatcher& mainThread, std::function<void()> 
     : FMainThread(mainThread), FOnInterrupt(std::move(onInterrupt))
 {
     sigset_t set = InterruptSet();
-    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    pthread_sigmask(SIG_BLOCK, &set, &FPreviousMask);
     FWatcher = std::thread([this] { Watch(); });
 }
 
@@ -38,7 +38,7 @@ TInterruptWatch::~TInterruptWatch()
     timespec none{0, 0};
     while (sigtimedwait(&set, nullptr, &none) == SIGINT) {
     }
-    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+    pthread_sigmask(SIG_SETMASK, &FPreviousMask, nullptr);
 }
 
 void TInterruptWatch::Watch()

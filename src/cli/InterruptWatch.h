@@ -5,6 +5,7 @@
 #include "util/Dispatcher.h"
 
 #include <atomic>
+#include <csignal>
 #include <functional>
 #include <thread>
 
@@ -13,7 +14,8 @@ namespace qor {
 class TInterruptWatch {
 public:
     // Blocks SIGINT for the calling thread and every thread started after it, and watches
-    // for it on a thread of its own. Make it before starting worker threads.
+    // for it on a thread of its own. Make it before starting worker threads; the calling
+    // thread's signal mask is restored when the watch ends.
     TInterruptWatch(TDispatcher& mainThread, std::function<void()> onInterrupt);
     ~TInterruptWatch();
     TInterruptWatch(const TInterruptWatch&) = delete;
@@ -28,6 +30,7 @@ private:
     std::function<void()> FOnInterrupt;
     std::atomic<bool> FInterrupted = false;
     std::atomic<bool> FStop = false;
+    sigset_t FPreviousMask;
     std::thread FWatcher;
 };
 

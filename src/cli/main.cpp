@@ -4,6 +4,7 @@
 #include "util/XEInitPrj.h"
 
 #include <iostream>
+#include <malloc.h>
 
 namespace {
 
@@ -43,10 +44,20 @@ int RunCommand(const TCommand& command, const std::vector<std::string>& args)
     }
 }
 
+// A build allocates and frees a picture of tens of megabytes for every photo. Served as fresh
+// mappings, each would be faulted in and cleared page by page and given back afterwards;
+// kept in the heap, the next photo reuses the same pages.
+void KeepLargePicturesInTheHeap()
+{
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    KeepLargePicturesInTheHeap();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintHelp(std::cerr);

@@ -180,3 +180,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TOutFolderCase>& info) { return info.param.Name; });
 
 } // namespace
+
+TEST(GalleryBuildWithoutScript, PicturesAreWrittenButThePageIsRefusedWithMessage33)
+{
+    // The resource folder's js entry becomes a folder without the gallery script.
+    fs::path js = fs::path(std::getenv("QORGALLERY_RSC")) / "js";
+    fs::remove(js);
+    fs::create_directory(js);
+    TempDir dir;
+    WritePicture(dir / "pics" / "p1.jpg", 240, 120, 1);
+    TBuildRun run = Build({"--pictures", (dir / "pics").string(), "--out",
+                           (dir / "gallery").string()});
+    fs::remove_all(js);
+    fs::create_symlink(QOR_SOURCE_DIR "/rsc/js", js);
+    EXPECT_EQ(run.Status, qor::ExitFailure);
+    EXPECT_NE(run.Err.find("システムファイルの一部が損傷しています。\nQorikaHTML5ギャラリーを再インストールしてください"),
+              std::string::npos)
+        << run.Err;
+    EXPECT_TRUE(fs::exists(SlideFile(dir / "gallery", 1)));
+    EXPECT_FALSE(fs::exists(dir / "gallery" / "index.html"));
+}
