@@ -1,6 +1,7 @@
 #include "imaging/JpegBand.h"
 
 #include "imaging/ImageError.h"
+#include "imaging/JpegErrorManager.h"
 
 // clang-format off
 #include <cstdio>
@@ -17,40 +18,9 @@ namespace qor {
 
 namespace {
 
-// The same limits as the full decode, so that no file costs more here than there.
-constexpr int kMaxScans = 1000;
-constexpr long kMaxDecoderMemory = 1L << 30;
 // Fancy upsampling treats the edges of a column crop as the picture's edges; columns this far
 // inside the cropped edges are untouched by that (the widest chroma block is 16 pixels).
 constexpr JDIMENSION kColumnMargin = 16;
-
-struct TJpegError {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void OnJpegError(j_common_ptr codec)
-{
-    auto* error = reinterpret_cast<TJpegError*>(codec->err);
-    (*codec->err->format_message)(codec, error->message);
-    std::longjmp(error->jump, 1);
-}
-
-void OnJpegMessage(j_common_ptr codec, int level)
-{
-    if (level < 0) codec->err->num_warnings++;
-}
-
-void OnJpegProgress(j_common_ptr codec)
-{
-    auto* decoder = reinterpret_cast<j_decompress_ptr>(codec);
-    if (decoder->input_scan_number > kMaxScans) {
-        auto* error = reinterpret_cast<TJpegError*>(codec->err);
-        std::snprintf(error->message, sizeof error->message, "too many scans");
-        std::longjmp(error->jump, 1);
-    }
-}
 
 // Plain data only across setjmp in the functions below.
 bool ReadHeader(jpeg_decompress_struct& decoder, TJpegError& error, const uint8_t* data,
@@ -58,9 +28,7 @@ bool ReadHeader(jpeg_decompress_struct& decoder, TJpegError& error, const uint8_
 {
     if (setjmp(error.jump)) return false;
     jpeg_create_decompress(&decoder);
-    decoder.mem->max_memory_to_use = kMaxDecoderMemory;
-    progress.progress_monitor = OnJpegProgress;
-    decoder.progress = &progress;
+    LimitJpegDecoder(decoder, progress);
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
     decoder.out_color_space = JCS_EXT_BGR;
@@ -101,11 +69,6 @@ bool ReadBand(jpeg_decompress_struct& decoder, TJpegError& error, uint8_t* const
     return true;
 }
 
-std::string Failure(const std::string& name, const TJpegError& error)
-{
-    return name + ": damaged JPEG file (" + error.message + ")";
-}
-
 bool Inside(TRect rect, int32_t width, int32_t height)
 {
     return rect.IsValid() && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= width &&
@@ -119,16 +82,13 @@ TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string&
 {
     jpeg_decompress_struct decoder{};
     TJpegError error;
-    jpeg_std_error(&error.manager);
-    error.manager.error_exit = OnJpegError;
-    error.manager.emit_message = OnJpegMessage;
-    error.message[0] = 0;
+    InstallErrorManager(error);
     decoder.err = &error.manager;
     jpeg_progress_mgr progress{};
     bool read = ReadHeader(decoder, error, data.data(), data.size(), progress);
     TJpegBandResult result = TJpegBandResult::Unsupported;
     try {
-        if (!read) throw EImageError(Failure(name, error));
+        if (!read) throw EImageError(JpegFailure(name, error));
         bool cmyk = decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK;
         auto width = static_cast<int32_t>(decoder.output_width);
         auto height = static_cast<int32_t>(decoder.output_height);
@@ -139,7 +99,7 @@ TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string&
             if (!StartBand(decoder, error, static_cast<JDIMENSION>(rect.Left),
                            static_cast<JDIMENSION>(rect.Right), static_cast<JDIMENSION>(rect.Top),
                            firstColumn))
-                throw EImageError(Failure(name, error));
+                throw EImageError(JpegFailure(name, error));
             TBmpScan picture(rect.Width(), rect.Height(), 24, TBmpScan::TFill::None);
             std::vector<uint8_t*> rows(static_cast<size_t>(rect.Height()));
             for (int32_t y = 0; y < rect.Height(); ++y)
@@ -151,7 +111,7 @@ TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string&
             if (!ReadBand(decoder, error, rows.data(), static_cast<JDIMENSION>(rect.Height()),
                           whole ? nullptr : rowBuffer.data(), offset,
                           static_cast<size_t>(rect.Width()) * 3))
-                throw EImageError(Failure(name, error));
+                throw EImageError(JpegFailure(name, error));
             band = std::move(picture);
             result = TJpegBandResult::Decoded;
         }

@@ -1,6 +1,7 @@
 #include "imaging/JpegCodec.h"
 
 #include "imaging/ImageError.h"
+#include "imaging/JpegErrorManager.h"
 
 // clang-format off
 #include <cstdio>
@@ -16,57 +17,13 @@ namespace qor {
 
 namespace {
 
-// Progressive files with absurd scan counts would take unbounded time, and their coefficient
-// buffers unbounded memory: beyond these limits decoding fails.
-constexpr int kMaxScans = 1000;
-constexpr long kMaxDecoderMemory = 1L << 30;
-
-struct TJpegError {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void OnJpegError(j_common_ptr codec)
-{
-    auto* error = reinterpret_cast<TJpegError*>(codec->err);
-    (*codec->err->format_message)(codec, error->message);
-    std::longjmp(error->jump, 1);
-}
-
-// Warnings (corrupt or missing data that libjpeg works around) are counted, not printed.
-void OnJpegMessage(j_common_ptr codec, int level)
-{
-    if (level < 0) codec->err->num_warnings++;
-}
-
-void OnJpegProgress(j_common_ptr codec)
-{
-    auto* decoder = reinterpret_cast<j_decompress_ptr>(codec);
-    if (decoder->input_scan_number > kMaxScans) {
-        auto* error = reinterpret_cast<TJpegError*>(codec->err);
-        std::snprintf(error->message, sizeof error->message, "too many scans");
-        std::longjmp(error->jump, 1);
-    }
-}
-
-void InstallErrorManager(TJpegError& error)
-{
-    jpeg_std_error(&error.manager);
-    error.manager.error_exit = OnJpegError;
-    error.manager.emit_message = OnJpegMessage;
-    error.message[0] = 0;
-}
-
 // Reads the header and starts decompression. Only plain data lives here across setjmp.
 bool StartDecoding(jpeg_decompress_struct& decoder, TJpegError& error, const uint8_t* data,
                    size_t size, TJpegDecodeOptions options, jpeg_progress_mgr& progress)
 {
     if (setjmp(error.jump)) return false;
     jpeg_create_decompress(&decoder);
-    decoder.mem->max_memory_to_use = kMaxDecoderMemory;
-    progress.progress_monitor = OnJpegProgress;
-    decoder.progress = &progress;
+    LimitJpegDecoder(decoder, progress);
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
     bool cmyk = decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK;
@@ -112,11 +69,6 @@ bool ReadScanlines(jpeg_decompress_struct& decoder, TJpegError& error, uint8_t* 
     return true;
 }
 
-std::string Failure(const std::string& name, const TJpegError& error)
-{
-    return name + ": damaged JPEG file (" + error.message + ")";
-}
-
 } // namespace
 
 TBmpScan DecodeJpeg(std::span<const uint8_t> data, const std::string& name,
@@ -130,7 +82,7 @@ TBmpScan DecodeJpeg(std::span<const uint8_t> data, const std::string& name,
     bool started = StartDecoding(decoder, error, data.data(), data.size(), options, progress);
     TBmpScan picture;
     try {
-        if (!started) throw EImageError(Failure(name, error));
+        if (!started) throw EImageError(JpegFailure(name, error));
         picture = TBmpScan(static_cast<int32_t>(decoder.output_width),
                            static_cast<int32_t>(decoder.output_height), 24, TBmpScan::TFill::None);
         std::vector<uint8_t*> rows(decoder.output_height);
@@ -139,7 +91,7 @@ TBmpScan DecodeJpeg(std::span<const uint8_t> data, const std::string& name,
         std::vector<uint8_t> cmykRow(decoder.out_color_space == JCS_CMYK ? decoder.output_width * 4
                                                                          : 0);
         if (!ReadScanlines(decoder, error, rows.data(), cmykRow.empty() ? nullptr : cmykRow.data()))
-            throw EImageError(Failure(name, error));
+            throw EImageError(JpegFailure(name, error));
     } catch (...) {
         jpeg_destroy_decompress(&decoder);
         throw;
