@@ -98,6 +98,21 @@ TEST_F(HomeTrash, AMissingItemLeavesNoRecord)
 
 // An item on another file system goes to that file system's own trash, with a path relative
 // to its top folder.
+// The top folder of the file system holding path (where /dev/shm is no mount of its own, the
+// top is that of /dev).
+fs::path MountTop(const fs::path& path)
+{
+    struct stat here {};
+    ::stat(path.c_str(), &here);
+    fs::path top = path;
+    for (fs::path up = top.parent_path(); up != top; up = top.parent_path()) {
+        struct stat above {};
+        if (::stat(up.c_str(), &above) != 0 || above.st_dev != here.st_dev) break;
+        top = up;
+    }
+    return top;
+}
+
 TEST_F(HomeTrash, AnItemOnAnotherFileSystemGoesToThatFileSystemsTrash)
 {
     struct stat shm {
@@ -107,13 +122,14 @@ TEST_F(HomeTrash, AnItemOnAnotherFileSystemGoesToThatFileSystemsTrash)
         GTEST_SKIP() << "no second writable file system";
     std::string folder = "/dev/shm/qortest-XXXXXX";
     ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-    fs::path topTrash = "/dev/shm/.Trash-" + std::to_string(::getuid());
+    fs::path top = MountTop(folder);
+    fs::path topTrash = top / (".Trash-" + std::to_string(::getuid()));
     bool trashExisted = fs::exists(topTrash);
     fs::path item = fs::path(folder) / "pic.jpg";
     {
         std::ofstream(item) << "p";
     }
-    std::string name = fs::path(folder).filename().string();
+    std::string name = fs::path(folder).lexically_relative(top).string();
     bool moved = MoveToTrash(item);
     std::string record = moved ? ReadAll(topTrash / "info/pic.jpg.trashinfo") : "";
     std::string trashed = moved ? ReadAll(topTrash / "files/pic.jpg") : "";
