@@ -14,22 +14,28 @@ namespace qor {
 
 TComQorCSS1::TComQorCSS1() : Identifier("qorcss1" + AppVersion().ShortVersion()) {}
 
-TComQorCSS1 TComQorCSS1::NewProjectSettings()
+namespace {
+
+// One of the two placed instances: its identifier and its place on its window's design surface.
+TComQorCSS1 PlacedSettings(const char* identifier, uint16_t left, uint16_t top)
 {
     TComQorCSS1 s;
-    s.Identifier = "qorcss1";
-    s.Left = 167;
-    s.Top = 602;
+    s.Identifier = identifier;
+    s.Left = left;
+    s.Top = top;
     return s;
+}
+
+} // namespace
+
+TComQorCSS1 TComQorCSS1::NewProjectSettings()
+{
+    return PlacedSettings("qorcss1", 167, 602);
 }
 
 TComQorCSS1 TComQorCSS1::NewDialogSettings()
 {
-    TComQorCSS1 s;
-    s.Identifier = "qorcss117.0";
-    s.Left = 239;
-    s.Top = 10;
-    return s;
+    return PlacedSettings("qorcss117.0", 239, 10);
 }
 
 const TStringList& TComQorCSS1::StdTransitItems()
