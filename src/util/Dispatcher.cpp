@@ -33,19 +33,31 @@ struct TQueueDispatcher::TWaitingStep {
     }
 };
 
-TQueueDispatcher::TQueueDispatcher() : FMainThread(std::this_thread::get_id()) {}
+TQueueDispatcher::TQueueDispatcher(std::function<void()> onQueued)
+    : FMainThread(std::this_thread::get_id()), FOnQueued(std::move(onQueued))
+{
+}
 
 TQueueDispatcher::~TQueueDispatcher()
 {
     Close();
 }
 
+bool TQueueDispatcher::Enqueue(TQueuedStep step)
+{
+    {
+        std::lock_guard guard(FLock);
+        if (FClosed) return false;
+        FQueue.push_back(std::move(step));
+        FChanged.notify_all();
+    }
+    if (FOnQueued) FOnQueued();
+    return true;
+}
+
 void TQueueDispatcher::Post(std::function<void()> step)
 {
-    std::lock_guard guard(FLock);
-    if (FClosed) return;
-    FQueue.push_back({std::move(step), nullptr});
-    FChanged.notify_all();
+    Enqueue({std::move(step), nullptr});
 }
 
 bool TQueueDispatcher::InvokeAndWait(std::function<void()> step)
@@ -55,12 +67,7 @@ bool TQueueDispatcher::InvokeAndWait(std::function<void()> step)
         return true;
     }
     auto waiting = std::make_shared<TWaitingStep>();
-    {
-        std::lock_guard guard(FLock);
-        if (FClosed) return false;
-        FQueue.push_back({std::move(step), waiting});
-        FChanged.notify_all();
-    }
+    if (!Enqueue({std::move(step), waiting})) return false;
     return waiting->Wait();
 }
 

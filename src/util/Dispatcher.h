@@ -29,7 +29,10 @@ public:
 
 class TQueueDispatcher : public TDispatcher {
 public:
-    TQueueDispatcher(); // the calling thread becomes the main thread
+    // The calling thread becomes the main thread. onQueued, when given, is called (on the
+    // queuing thread, outside the lock) after every step is queued, so that an event loop
+    // can be woken to run ProcessPending.
+    explicit TQueueDispatcher(std::function<void()> onQueued = {});
     ~TQueueDispatcher() override;
 
     void Post(std::function<void()> step) override;
@@ -58,7 +61,11 @@ private:
     bool TakeStep(TQueuedStep& step);
     static void RunStep(TQueuedStep& step);
 
+    // Queues a step; false when the dispatcher is closed.
+    bool Enqueue(TQueuedStep step);
+
     std::thread::id FMainThread;
+    std::function<void()> FOnQueued;
     std::mutex FLock;
     std::condition_variable FChanged;
     std::deque<TQueuedStep> FQueue;

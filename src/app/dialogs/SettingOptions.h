@@ -1,0 +1,22 @@
+// The program's own options on the settings dialog's environment tab: not part of a
+// project, kept in the configuration file instead.
+#pragma once
+
+#include <string>
+
+namespace qor {
+
+struct TSettingOptions {
+    bool ChAddWrapperToClass = false;
+    bool ChAutoOpenLastProject = true;
+    bool ChCheckUpdate = true;
+    bool ChDemoMode = false;
+    bool ChIgnoreSampleSize = true;
+    bool ChNoResizeSameSizeJPEG = true;
+    int LSSample = 0; // selected template row, -1 for none
+    bool ChWaterMark = false;
+    std::string WaterMark = "Created by QorikaHTML5ギャラリー, Tessaro Software";
+    bool ChRemoveWorkDir = false; // asked for this run only, never stored
+};
+
+} // namespace qor

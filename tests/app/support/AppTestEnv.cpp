@@ -1,0 +1,25 @@
+#include "support/AppTestEnv.h"
+
+#include <QDir>
+
+#include <cstdlib>
+
+namespace qor::test {
+
+TAppTestEnv::TAppTestEnv() : FHome(FDir.path())
+{
+    const std::string home = FHome.toStdString();
+    setenv("HOME", home.c_str(), 1);
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+        std::string folder = home + "/" + name;
+        QDir().mkpath(QString::fromStdString(folder));
+        setenv(name, folder.c_str(), 1);
+    }
+}
+
+std::string SamplePicturesFolder()
+{
+    return std::string(QOR_SOURCE_DIR) + "/samples/pictures";
+}
+
+} // namespace qor::test
