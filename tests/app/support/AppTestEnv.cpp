@@ -1,4 +1,4 @@
-#include "support/AppTestEnv.h"
+#include "app/support/AppTestEnv.h"
 
 #include <QDir>
 

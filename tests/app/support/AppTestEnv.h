@@ -2,6 +2,7 @@
 // the recent projects, the standard settings and the thumbnail cache of the person running
 // them are never read or touched.
 //
+//   #include "app/support/AppTestEnv.h"
 //   QOR_QTEST_MAIN(TMainWindowTest)   // in place of QTEST_MAIN
 #pragma once
 
