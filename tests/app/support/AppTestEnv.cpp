@@ -9,6 +9,9 @@ namespace qor::test {
 TAppTestEnv::TAppTestEnv() : FHome(FDir.path())
 {
     const std::string home = FHome.toStdString();
+    // No desktop: pages and folders the program opens go nowhere.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
     setenv("HOME", home.c_str(), 1);
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
         std::string folder = home + "/" + name;

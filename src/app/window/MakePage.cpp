@@ -1,0 +1,142 @@
+// The make page and the build: the output folder and names, the progress panel over the
+// make button, the watermark, and the end of a build. The pictures are made by the same
+// build job as the command line's; the window only shows its progress.
+#include "app/dialogs/FrmSetting.h"
+#include "app/listview/XEImgLS.h"
+#include "app/platform/MessageBox.h"
+#include "app/window/FrmSlider1.h"
+#include "gallery/OutputNames.h"
+#include "text/DrawWaterMark.h"
+#include "util/UnitMsg.h"
+#include "util/XEComFile.h"
+#include "util/XEComShell.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace qor {
+
+using enum TCommandId;
+
+void TFrmSlider1::ConnectMakeCommands()
+{
+    connect(Action(ActMake), &QAction::triggered, this, &TFrmSlider1::ActMakeExecute);
+    connect(BtAbort, &QPushButton::clicked, this, &TFrmSlider1::BtAbortClick);
+    connect(Action(ActOpenHTMLDir), &QAction::triggered, this, &TFrmSlider1::ActOpenHTMLDirExecute);
+    connect(Action(ActReferHTMLDir), &QAction::triggered, this, &TFrmSlider1::ActReferHTMLDirExecute);
+    connect(Action(ActStdOutputName), &QAction::triggered, this, &TFrmSlider1::ActStdOutputNameExecute);
+    FMakeJob.OnProgress = [this](int count) { XEResize1EachResized(count); };
+    FMakeJob.OnEnd = [this](TMakeOutcome outcome, const std::string& error) { EndMake(outcome, error); };
+    FMakeJob.OnPictureFailed = [this](TXEResizeCompo&, int, const std::string& file, const std::string& reason) {
+        ShowLog("%s: %s", {file, reason});
+    };
+    FMakeJob.OnWriteFailed = FMakeJob.OnPictureFailed;
+}
+
+void TFrmSlider1::NormalizeOutputNames()
+{
+    EdHtml->setText(QString::fromStdString(NormalizePageName(EdHtml->text().toStdString())));
+    EdStyleSheet->setText(QString::fromStdString(NormalizeStyleSheetName(EdStyleSheet->text().toStdString())));
+}
+
+void TFrmSlider1::ActMakeExecute()
+{
+    if (FMakeJob.Running()) return;
+    const TSettingOptions options = FFrmSetting->Options();
+    if (options.ChDemoMode) ShowMsgText(this, 30, {}, mbOK, TMsgKind::Confirmation);
+    std::string out = EdOutDir->text().toStdString();
+    if (out.empty()) out = Folders().DocFolder;
+    NormalizeOutputNames();
+    SaveSpanInfo();
+    LoadSpanInfo();
+    StoreProjectFields();
+    if (FXEImgLS1->Count() == 0) {
+        ShowMsgText(this, 22, {}, mbOK, TMsgKind::Confirmation);
+        return;
+    }
+    if (!ForceFolder(out)) {
+        ShowMsgText(this, 24, {out}, mbOK, TMsgKind::Error);
+        return;
+    }
+    out = IncludeTrailingSeparator(out);
+    EdOutDir->setText(QString::fromStdString(out));
+    FQorCSS1.SetOutFolder(out);
+    ProgressBar1->setMaximum(FXEImgLS1->Count());
+    XEResize1EachResized(0);
+    PnlProg->show();
+    StartLap();
+    TMakeJobOptions job;
+    job.Threads = gdThreadCt->value();
+    job.SkipResize = ChSkipResize->isChecked();
+    job.NoResizeSameSizeJPEG = options.ChNoResizeSameSizeJPEG;
+    job.WrapperClasses = options.ChAddWrapperToClass;
+    job.Demo = options.ChDemoMode;
+    // The resource folder's script is read again, as it may have been repaired since start;
+    // the built-in copy chosen by the configuration stays.
+    job.ReadScriptAfresh = !FConfig.JQuery;
+    FMakeJob.OnBmpCropped = nullptr;
+    if (options.ChWaterMark && !options.WaterMark.empty())
+        FMakeJob.OnBmpCropped = [text = options.WaterMark](TXEResizeCompo&, TBmpScan& bmp) {
+            DrawWaterMark(bmp, text, WaterMarkFont(), wmBottomRight, WaterMarkShadowColor);
+        };
+    if (!FMakeJob.Start(FQorCSS1, FXEImgLS1->Entries(), job)) PnlProg->hide();
+    UpdateCommands();
+}
+
+void TFrmSlider1::XEResize1EachResized(int count)
+{
+    ProgressBar1->setValue(count);
+    LbProg->setText(QString::fromStdString(Format("%3d/%d", {count, ProgressBar1->maximum()})));
+}
+
+void TFrmSlider1::BtAbortClick()
+{
+    FMakeJob.Abort();
+}
+
+void TFrmSlider1::EndMake(TMakeOutcome outcome, const std::string& error)
+{
+    PnlProg->hide();
+    ProgressBar1->setValue(0);
+    if (!error.empty()) ShowLog("%s", {error});
+    if (outcome == TMakeOutcome::NoScript) ShowMsgText(this, 33, {}, mbOK, TMsgKind::Confirmation);
+    if (outcome == TMakeOutcome::WriteFailed && !error.empty()) ShowMsgBox(this, error, mbOK, TMsgKind::Error);
+    std::string lap = Format("Lap :%f秒", {GetLap() / 1000.0L});
+    ShowLog("%s", {lap});
+    FStatusPanel->setText(QString::fromStdString(lap));
+    UpdateCommands();
+    if (outcome == TMakeOutcome::PageWritten) BtOpenHTMLClick();
+    emit MakeEnded(outcome);
+}
+
+void TFrmSlider1::BtOpenHTMLClick()
+{
+    OpenDocument(FQorCSS1.OutFolder + EdHtml->text().toStdString());
+}
+
+void TFrmSlider1::ActOpenHTMLDirExecute()
+{
+    ShowInExplorer(EdOutDir->text().toStdString(), false);
+}
+
+void TFrmSlider1::ActReferHTMLDirExecute()
+{
+    QString folder = QFileDialog::getExistingDirectory(this, QString::fromStdString(GetMsgText(2)), EdOutDir->text());
+    if (!folder.isEmpty()) EdOutDir->setText(folder);
+}
+
+void TFrmSlider1::ActStdOutputNameExecute()
+{
+    EdHtml->setText("index.html");
+    EdStyleSheet->setText("style.css");
+    EdTitle->setText("QorSlider");
+    EdOutDir->setText(QString::fromStdString(Folders().DocFolder));
+}
+
+} // namespace qor

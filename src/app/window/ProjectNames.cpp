@@ -1,0 +1,60 @@
+#include "app/window/ProjectNames.h"
+
+#include "util/DelphiFormat.h"
+#include "util/TextCodec.h"
+#include "util/UnitMsg.h"
+#include "util/XEComText.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace qor {
+
+namespace {
+
+std::string DateDigits(TDateTime today)
+{
+    std::time_t t = std::chrono::system_clock::to_time_t(today);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y%m%d", &local);
+    return text;
+}
+
+} // namespace
+
+std::string WindowCaption(const std::string& projectPath)
+{
+    if (projectPath.empty()) return GetMsgText(0);
+    return Format("%s [ %s ]", {GetMsgText(0), NameWithoutExt(projectPath)});
+}
+
+std::string ProposedProjectName(const std::string& pageTitle, TDateTime today, const std::string& folder)
+{
+    std::string base = SanitizeFileName(pageTitle, false);
+    if (base.empty()) base = GetMsgText(13);
+    return UniqueFileName(base + "_" + DateDigits(today) + ".qor", folder);
+}
+
+bool IsProjectFile(const std::string& path)
+{
+    std::error_code ec;
+    if (path.empty() || !fs::is_regular_file(path, ec)) return false;
+    return AsciiLower(fs::path(path).extension().string()) == ".qor";
+}
+
+THistoryRowText HistoryRowText(const std::string& row)
+{
+    size_t bar = row.find('|');
+    std::string path = row.substr(0, bar);
+    std::string count = bar == std::string::npos ? std::string() : row.substr(bar + 1);
+    count = count.substr(0, count.find('|'));
+    std::string folder = ExcludeTrailingSeparator(fs::path(path).parent_path().string());
+    return {NameWithoutExt(path), Format("画像数:%3s   フォルダ:%s", {count, folder})};
+}
+
+} // namespace qor
