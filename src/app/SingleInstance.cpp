@@ -29,16 +29,18 @@ bool TSingleInstance::SendToRunning(const QString& message) const
     return true;
 }
 
+// The running program is asked first: a socket with access options is made by renaming,
+// which would silently replace the running program's socket.
 bool TSingleInstance::Listen()
 {
+    QLocalSocket probe;
+    probe.connectToServer(FServerName);
+    if (probe.waitForConnected(AnswerMs)) return false;
+    // Nobody answers on the name: a socket a crashed program left behind goes.
+    QLocalServer::removeServer(FServerName);
     FServer = new QLocalServer(this);
     FServer->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!FServer->listen(FServerName)) {
-        // Nobody answers on the name: a crashed program left its socket behind.
-        if (SendToRunning(QString())) return false;
-        QLocalServer::removeServer(FServerName);
-        if (!FServer->listen(FServerName)) return false;
-    }
+    if (!FServer->listen(FServerName)) return false;
     connect(FServer, &QLocalServer::newConnection, this, &TSingleInstance::ReadConnection);
     return true;
 }
@@ -47,13 +49,16 @@ void TSingleInstance::ReadConnection()
 {
     while (QLocalSocket* socket = FServer->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        auto readMessage = [this, socket] {
             if (!socket->canReadLine()) return;
             QString message = QString::fromUtf8(socket->readLine()).trimmed();
             emit MessageReceived(message);
             socket->write("ok\n");
             socket->flush();
-        });
+        };
+        connect(socket, &QLocalSocket::readyRead, this, readMessage);
+        // The line may have come before the connection was taken.
+        readMessage();
     }
 }
 

@@ -125,9 +125,9 @@ void TFrmSlider1::ShowPage(int page)
     CtrlPanels->setCurrentIndex(page);
     PnlRot->setVisible(page == TabImgLS);
     for (auto& [index, button] : FPageButtons) button->setChecked(index == page);
-    Action(page == TabMake ? TCommandId::ActTabMake
-                           : page == TabProject ? TCommandId::ActTabPrj : TCommandId::ActTabImgLS)
-        ->setChecked(page <= TabProject);
+    const std::map<int, TCommandId> pageCommands = {
+        {TabImgLS, TCommandId::ActTabImgLS}, {TabMake, TCommandId::ActTabMake}, {TabProject, TCommandId::ActTabPrj}};
+    if (auto command = pageCommands.find(page); command != pageCommands.end()) Action(command->second)->setChecked(true);
     if (page == TabMake && EdOutDir->text().isEmpty())
         EdOutDir->setText(QString::fromStdString(Folders().DocFolder));
     LoadSpanInfo();

@@ -69,6 +69,8 @@ public:
     void LoadProjectFields();
     void UpdateCaption();
     const std::string& LastProject() const { return FLastProject; }
+    // The last project (or the standard settings) is in place.
+    bool FirstShowDone() const { return FFirstShowDone; }
 
     // Picture texts of the selection.
     int LoadSpanInfo();
@@ -215,6 +217,7 @@ private:
     std::shared_ptr<struct TThumbInfo> FSpanInfo;
     bool FChildFormAllCreated = false;
     bool FFirstShown = false;
+    bool FFirstShowDone = false;
     bool FRemoveWorkDirAtExit = false;
     bool FClosing = false;
     int FCaptionSet = 0;

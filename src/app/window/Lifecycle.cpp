@@ -73,10 +73,8 @@ void TFrmSlider1::LoadConfiguration()
     menuBar()->setVisible(FConfig.ActShowMenuBar);
     SetCaptionSet(FConfig.cbCaptionSet);
     ApplyMainGeo();
-    if (FConfig.InitMax)
-        showMaximized();
-    else
-        showNormal();
+    // The state only: the window is shown by the program once start-up is done.
+    setWindowState(FConfig.InitMax ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
 void TFrmSlider1::ApplyMainGeo()
@@ -142,6 +140,7 @@ void TFrmSlider1::TimerOnFirstShowTimer()
     }
     FXEImgLS1->SetEmptyImageFile(FQorCSS1.RscFolder() + "EmptyMsg.png");
     if (FFrmSetting->Options().ChCheckUpdate) FChaUpdate->CheckUpdate(false);
+    FFirstShowDone = true;
 }
 
 void TFrmSlider1::OnExecTwice(const QString& projectFile)

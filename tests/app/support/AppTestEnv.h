@@ -6,6 +6,8 @@
 //   QOR_QTEST_MAIN(TMainWindowTest)   // in place of QTEST_MAIN
 #pragma once
 
+#include "app/platform/MessageBox.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,6 +26,9 @@ private:
     QTemporaryDir FDir;
     QString FHome;
 };
+
+// Answers a message box no test expected with its escape button, and says so.
+TMsgButton EscapeFromUnexpectedBox(const std::string& text, unsigned buttons, TMsgKind kind);
 
 // The sample pictures bundled with the sources.
 std::string SamplePicturesFolder();
