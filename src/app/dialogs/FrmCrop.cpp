@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -48,11 +49,11 @@ TFrmCrop::TFrmCrop(TCustomImgLS& list, QWidget* parent) : QDialog(parent), FList
     auto* row = new QHBoxLayout;
     MtPrev = new QToolButton(this);
     MtPrev->setObjectName("MtPrev");
-    MtPrev->setArrowType(Qt::LeftArrow);
+    MtPrev->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     MtPrev->setToolTip(tr("前の画像(←)"));
     MtNext = new QToolButton(this);
     MtNext->setObjectName("MtNext");
-    MtNext->setArrowType(Qt::RightArrow);
+    MtNext->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     MtNext->setToolTip(tr("次の画像(→)"));
     BtTemplate = new QPushButton(tr("範囲を初期化"), this);
     BtTemplate->setObjectName("BtTemplate");

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace qor {
@@ -36,6 +37,12 @@ constexpr int kPopupPollMs = 500;
 std::string TextOf(const QComboBox* combo)
 {
     return combo->currentText().toStdString();
+}
+
+// A damaged file may hold an index beyond the list; the nearest item is shown.
+void SelectIndex(QComboBox* combo, int index)
+{
+    combo->setCurrentIndex(std::clamp(index, 0, combo->count() - 1));
 }
 
 void ShowReadError(QWidget* window, const std::exception& error)
@@ -107,6 +114,7 @@ TFrmSetting::TFrmSetting(QWidget* parent) : QDialog(parent)
     FWork.SetRscFolder(Folders().RscFolder);
     FSamplesFolder = Folders().RscFolder + "samples/";
     LoadTemplateRows();
+    SetOptions(TSettingOptions{});
     SetDebugMode(false);
     ControllerChanged();
     FrameChanged();
@@ -142,13 +150,13 @@ void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
     }
     ChShowButton->setChecked(s.ShowButton);
     if (QAbstractButton* header = rdPageHeader->button(s.ShowQorHeader)) header->setChecked(true);
-    cbTransit->setCurrentIndex(s.TransitIndex);
+    SelectIndex(cbTransit, s.TransitIndex);
     gdTransitTime->setValue(static_cast<double>(s.TransitDuration));
     XEBackGroundColor->SetText6(s.BackGroundColorHex);
     gdWrapperMarginY->setValue(s.WrapperMarginY);
     gdImageQuality->setValue(s.ImageQuality);
-    cbController->setCurrentIndex(s.ControllerType);
-    cbFrame->setCurrentIndex(s.FrameType);
+    SelectIndex(cbController, s.ControllerType);
+    SelectIndex(cbFrame, s.FrameType);
     gdThumbTitleOffset->setValue(s.ThumbTitleOffsetY);
     ColorThumbBG1->SetValue(TColorValue::FromColor(s.StartColor));
     ColorThumbBG2->SetValue(TColorValue::FromColor(s.EndColor));
@@ -162,7 +170,7 @@ void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
     ThumbBorderWidth->setValue(s.ThumbBorderWidth);
     XEThumbBorderColor->SetText6(s.ThumbBorderColorHex);
     XEGalleryFrameColor->SetText6(s.GalleryFrameColorHex);
-    cbCmtPos->setCurrentIndex(s.CommentPosIndex);
+    SelectIndex(cbCmtPos, s.CommentPosIndex);
     const std::string* texts[] = {&s.ColorCommentText,    &s.ColorCommentShadow,    &s.ColorCommentBG,
                                   &s.ColorTopicText,      &s.ColorTopicShadow,      &s.ColorTopicBG,
                                   &s.ColorThumbTitleText, &s.ColorThumbTitleShadow, &s.ColorProgressBar};
@@ -171,7 +179,7 @@ void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
     gdArrowNo->setValue(ArrowNumber(s.PrevArrowFile));
     ArrowNumberChanged();
     gdNumWidth->setValue(s.CtrlWidth);
-    cbNumPos->setCurrentIndex(s.CtrlPosition);
+    SelectIndex(cbNumPos, s.CtrlPosition);
     ChMouseEmulateFlick->setChecked(s.MouseEmulateFlick);
     ControllerChanged();
 }

@@ -233,6 +233,34 @@ private slots:
         QCOMPARE(dialog.Options().LSSample, row);
     }
 
+    void DamagedIndexesShowTheNearestItem()
+    {
+        TFrmSetting dialog;
+        TComQorCSS1 project = ProjectWithDesign();
+        project.ControllerType = 9;
+        project.TransitIndex = -4;
+        project.CommentPosIndex = 6;
+        dialog.Init(project);
+        dialog.Form2QorCSS(project);
+        QCOMPARE(project.ControllerType, 3);
+        QCOMPARE(project.TransitIndex, 0);
+        QCOMPARE(project.CommentPosIndex, 5);
+    }
+
+    void UnreadableSizeTextKeepsTheSize()
+    {
+        TFrmSetting dialog;
+        TComQorCSS1 project = ProjectWithDesign();
+        dialog.Init(project);
+        dialog.cbImgSize->setCurrentText("wide");
+        dialog.cbThumbSize->setCurrentText("320x240");
+        dialog.Form2QorCSS(project);
+        QCOMPARE(project.ImageWidth, 960);
+        QCOMPARE(project.ImageHeight, 360);
+        QCOMPARE(project.ThumbWidth, 320);
+        QCOMPARE(project.ThumbHeight, 240);
+    }
+
     void ControllerAndFrameShowTheirPanels()
     {
         TFrmSetting dialog;
