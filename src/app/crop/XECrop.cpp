@@ -1,5 +1,6 @@
 #include "app/crop/XECrop.h"
 
+#include "app/widgets/BmpImage.h"
 #include "imaging/Geometry.h"
 #include "imaging/Resamplers.h"
 #include "util/DelphiFormat.h"
@@ -20,21 +21,6 @@ TPoint PointOf(const QMouseEvent* event)
 bool ShiftHeld(const QMouseEvent* event)
 {
     return event->modifiers().testFlag(Qt::ShiftModifier);
-}
-
-// The buffer seen as an image: writable, so that painting on it draws into the buffer.
-QImage ImageOf(TBmpScan& buffer)
-{
-    if (buffer.Empty()) return {};
-    return QImage(buffer.Row(0), buffer.Width(), buffer.Height(),
-                  static_cast<qsizetype>(buffer.Stride()), QImage::Format_BGR888);
-}
-
-QImage ImageOf(const TBmpScan& buffer)
-{
-    if (buffer.Empty()) return {};
-    return QImage(buffer.Row(0), buffer.Width(), buffer.Height(),
-                  static_cast<qsizetype>(buffer.Stride()), QImage::Format_BGR888);
 }
 
 Qt::CursorShape PointerOf(TCropZone zone)

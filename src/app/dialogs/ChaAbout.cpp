@@ -1,5 +1,6 @@
 #include "app/dialogs/ChaAbout.h"
 
+#include "app/widgets/BmpImage.h"
 #include "imaging/FillGradient.h"
 #include "util/XEInitPrj.h"
 
@@ -36,12 +37,6 @@ void Glow(TBmpScan& picture, int cx, int cy, int radius, TLightColour colour, do
             px.g = static_cast<uint8_t>(px.g + (colour.g - px.g) * a);
             px.b = static_cast<uint8_t>(px.b + (colour.b - px.b) * a);
         }
-}
-
-QImage ImageOf(const TBmpScan& picture)
-{
-    return QImage(picture.Row(0), picture.Width(), picture.Height(),
-                  static_cast<qsizetype>(picture.Stride()), QImage::Format_BGR888);
 }
 
 } // namespace

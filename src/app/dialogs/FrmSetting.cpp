@@ -15,11 +15,11 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -80,6 +80,7 @@ TFrmSetting::TFrmSetting(QWidget* parent) : QDialog(parent)
     column->addWidget(Tabs, 1);
     column->addWidget(BuildButtonRow());
 
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &TFrmSetting::OpenHelp);
     FCloseTimer = new QTimer(this);
     FCloseTimer->setInterval(kPopupPollMs);
     connect(FCloseTimer, &QTimer::timeout, this, &TFrmSetting::CloseWhenNoPopup);
@@ -435,13 +436,9 @@ void TFrmSetting::closeEvent(QCloseEvent* event)
     FCloseTimer->start();
 }
 
-void TFrmSetting::keyPressEvent(QKeyEvent* event)
+void TFrmSetting::OpenHelp()
 {
-    if (event->key() == Qt::Key_F1) {
-        OpenDocument(Folders().HelpFolder + "setting.html");
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    OpenDocument(Folders().HelpFolder + "setting.html");
 }
 
 } // namespace qor

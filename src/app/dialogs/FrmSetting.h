@@ -81,7 +81,6 @@ signals:
     void AssociateRequested();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -101,6 +100,7 @@ private:
     void LoadTemplateRows();
     void ShowTemplatePreview(int row);
     void SaveWorkingCopy(const std::string& fileName);
+    void OpenHelp();
 
     // Enabling rules.
     void ControllerChanged();

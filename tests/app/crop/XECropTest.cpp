@@ -1,27 +1,15 @@
 #include "app/support/AppTestEnv.h"
 
+#include "app/crop/CropMouse.h"
 #include "app/crop/XECrop.h"
 
 #include <QSignalSpy>
 
 using namespace qor;
+using qor::test::Drag;
+using qor::test::SendMouse;
 
 namespace {
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons held,
-               Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, p, w->mapToGlobal(p), button, held, mods);
-    QApplication::sendEvent(w, &event);
-}
-
-void Drag(QWidget* w, QPoint from, QPoint to)
-{
-    SendMouse(w, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    SendMouse(w, QEvent::MouseMove, to, Qt::LeftButton);
-    SendMouse(w, QEvent::MouseButtonRelease, to, Qt::NoButton);
-}
 
 // A 4000 x 3000 picture in an 840 x 541 control with the slide aspect 720 : 300.
 struct TLargePicture {

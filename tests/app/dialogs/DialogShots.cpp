@@ -3,8 +3,10 @@
 //   DialogShots [--theme carbon|windows] [--out FOLDER] NAME...
 //
 // NAME is settings-basic, settings-detail, settings-env, crop-landscape, crop-portrait,
-// rename or about. With --out every named dialog is saved as FOLDER/NAME.png; without it
-// the first one is shown and the program ends when it is closed.
+// rename or about. With --out every named dialog is saved as FOLDER/NAME.png, in a home
+// folder of its own; without it the first one is shown for use with the user's own folders
+// (OK in the settings writes the standard settings file) and what it gave is printed.
+#include "app/crop/CropMouse.h"
 #include "app/crop/XECrop.h"
 #include "app/dialogs/ChaAbout.h"
 #include "app/dialogs/FrmCrop.h"
@@ -25,6 +27,8 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
+#include <string_view>
 
 using namespace qor;
 
@@ -50,13 +54,6 @@ void UseCarbonTheme(QApplication& app)
     p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
     app.setPalette(p);
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons held)
-{
-    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
 }
 
 struct TScene {
@@ -89,15 +86,6 @@ void CropDuring(TScene& scene, const std::string& picture, bool landscape)
     scene.dialog.reset(dialog);
 }
 
-void StartDrag(TFrmCrop& dialog)
-{
-    TXECrop& crop = dialog.CropControl();
-    TRect r = crop.AlphaR();
-    QPoint from((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    SendMouse(&crop, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    SendMouse(&crop, QEvent::MouseMove, from + QPoint(-30, 20), Qt::LeftButton);
-}
-
 using TSceneMaker = std::function<void(TScene&)>;
 
 std::map<QString, TSceneMaker> Scenes(const std::string& pictures)
@@ -118,11 +106,37 @@ std::map<QString, TSceneMaker> Scenes(const std::string& pictures)
     };
 }
 
+// What a dialog used by a person gave, once it is closed.
+void PrintOutcome(TScene& scene)
+{
+    QDialog& dialog = *scene.dialog;
+    if (auto* settings = dynamic_cast<TFrmSetting*>(&dialog); settings && settings->OKFlag())
+        std::printf("standard settings written to %s\n", Folders().StdSettingFile.c_str());
+    if (auto* crop = dynamic_cast<TFrmCrop*>(&dialog); crop && crop->OKFlag()) {
+        TRect r = scene.list.IdToPInfo(0)->CropR; // all zero: the centred crop
+        std::printf("crop stored: (%d, %d, %d, %d)\n", r.Left, r.Top, r.Right, r.Bottom);
+    }
+    if (auto* rename = dynamic_cast<TFrmRename*>(&dialog); rename && rename->OKFlag())
+        std::printf("new project path: %s\n", rename->NewPath().c_str());
+}
+
+bool SavesPictures(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--out") return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    test::TAppTestEnv env; // no settings of the person running it are read or written
+    // Pictures are taken in a home folder of their own: nothing of the person's is touched.
+    std::optional<test::TAppTestEnv> env;
+    if (SavesPictures(argc, argv))
+        env.emplace();
+    else
+        TXEInitPrj().SetProjectName(TXEInitPrj::MainProjectName);
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString out;
@@ -155,9 +169,13 @@ int main(int argc, char** argv)
         if (auto* crop = dynamic_cast<TFrmCrop*>(scene.dialog.get())) {
             QApplication::processEvents();
             crop->CropControl().RefreshPict();
-            StartDrag(*crop);
+            test::StartMove(crop->CropControl(), {-30, 20});
         }
-        if (out.isEmpty()) return scene.dialog->exec();
+        if (out.isEmpty()) {
+            scene.dialog->exec();
+            PrintOutcome(scene);
+            return 0;
+        }
         for (int i = 0; i < 10; ++i) QApplication::processEvents();
         QString file = QDir(out).filePath(name + ".png");
         if (!scene.dialog->grab().save(file)) {

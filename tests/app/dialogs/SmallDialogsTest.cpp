@@ -1,5 +1,6 @@
 #include "app/support/AppTestEnv.h"
 
+#include "app/crop/CropMouse.h"
 #include "app/crop/XECrop.h"
 #include "app/dialogs/ChaAbout.h"
 #include "app/dialogs/FrmBtnId.h"
@@ -20,23 +21,6 @@
 using namespace qor;
 
 namespace {
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons held)
-{
-    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
-// Moves the crop rectangle 10 screen pixels down from the middle of its rectangle.
-void DragDown(TXECrop& crop)
-{
-    TRect r = crop.AlphaR();
-    QPoint from((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    SendMouse(&crop, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    SendMouse(&crop, QEvent::MouseMove, from + QPoint(0, 10), Qt::LeftButton);
-    SendMouse(&crop, QEvent::MouseButtonRelease, from + QPoint(0, 10), Qt::NoButton);
-}
 
 // The messages shown while alive, answered with OK.
 struct TMessageLog {
@@ -85,7 +69,7 @@ private slots:
         PThumbInfo first = s.list.IdToPInfo(0);
         QCOMPARE(s.dialog.Entry(), first);
         QVERIFY(s.dialog.CropControl().GetBmp());
-        DragDown(s.dialog.CropControl());
+        test::MoveCrop(s.dialog.CropControl(), {0, 10});
         TRect dragged = s.dialog.CropControl().GetValidCropR();
         QVERIFY(dragged.IsValid());
         s.dialog.BtOK->click();
@@ -98,7 +82,7 @@ private slots:
     {
         TCropSetup s;
         PThumbInfo first = s.list.IdToPInfo(0), second = s.list.IdToPInfo(1);
-        DragDown(s.dialog.CropControl());
+        test::MoveCrop(s.dialog.CropControl(), {0, 10});
         TRect dragged = s.dialog.CropControl().GetValidCropR();
         s.dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s.dialog));
@@ -106,7 +90,7 @@ private slots:
         QCOMPARE(first->CropR, dragged);
         QCOMPARE(s.dialog.Entry(), second);
         QCOMPARE(s.dialog.CropControl().FileName().filename().string(), std::string("forest.jpg"));
-        DragDown(s.dialog.CropControl());
+        test::MoveCrop(s.dialog.CropControl(), {0, 10});
         s.dialog.BtCancel->click();
         QVERIFY(!s.dialog.OKFlag());
         QCOMPARE(second->CropR, TRect{});
