@@ -55,7 +55,8 @@ void TintArea(TBmpScan& buffer, TRect area, const TTint& tint)
 {
     TRect r = Clipped(area, buffer);
     for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x) TintPixel(buffer.Scan(y)[x], tint);
+        for (int x = r.Left; x < r.Right; ++x)
+            TintPixel(buffer.Scan(y)[x], tint);
 }
 
 void TintOutside(TBmpScan& buffer, TRect imageR, TRect hole, const TTint& tint)

@@ -76,15 +76,24 @@ TRect TCropTracker::Proposal(TPoint p, int& dx, int& dy) const
         if (FShiftMove == smHorizontal) dy = 0;
         if (FShiftMove == smVertical) dx = 0;
         return {q.Left + dx, q.Top + dy, q.Right + dx, q.Bottom + dy};
-    case czRight: q.Right += dx; break;
-    case czBottom: q.Bottom += dy; break;
-    case czLeft: q.Left += dx; break;
-    case czTop: q.Top += dy; break;
+    case czRight:
+        q.Right += dx;
+        break;
+    case czBottom:
+        q.Bottom += dy;
+        break;
+    case czLeft:
+        q.Left += dx;
+        break;
+    case czTop:
+        q.Top += dy;
+        break;
     case czCorner:
         q.Right += dx;
         q.Bottom += dy;
         break;
-    case czNone: break;
+    case czNone:
+        break;
     }
     return q;
 }

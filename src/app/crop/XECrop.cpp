@@ -26,13 +26,18 @@ bool ShiftHeld(const QMouseEvent* event)
 Qt::CursorShape PointerOf(TCropZone zone)
 {
     switch (zone) {
-    case czInside: return Qt::OpenHandCursor;
+    case czInside:
+        return Qt::OpenHandCursor;
     case czLeft:
-    case czRight: return Qt::SizeHorCursor;
+    case czRight:
+        return Qt::SizeHorCursor;
     case czTop:
-    case czBottom: return Qt::SizeVerCursor;
-    case czCorner: return Qt::SizeFDiagCursor;
-    case czNone: break;
+    case czBottom:
+        return Qt::SizeVerCursor;
+    case czCorner:
+        return Qt::SizeFDiagCursor;
+    case czNone:
+        break;
     }
     return Qt::ArrowCursor;
 }

@@ -93,7 +93,8 @@ void TChaAbout::AddText(const std::string& text, const TFont& font, TPoint at)
 void TChaAbout::Init()
 {
     FComposed = FBackground;
-    for (auto& kage : FKageLS) kage->Draw(FComposed, kage->drawPos, true);
+    for (auto& kage : FKageLS)
+        kage->Draw(FComposed, kage->drawPos, true);
     update();
 }
 

@@ -20,7 +20,8 @@ std::string Std(const QString& text)
     return text.toStdString();
 }
 
-std::string Line(const QObject* o, const QString& text, const QString& hint, const QString& items = {})
+std::string Line(const QObject* o, const QString& text, const QString& hint,
+                 const QString& items = {})
 {
     return Format("%s|%s|%s|%s", {Std(o->objectName()), Std(text), Std(hint), Std(items)});
 }
@@ -62,7 +63,8 @@ bool ComponentLine(const QWidget* window, const QObject* o, std::string& line)
         line = Line(o, group->title(), group->toolTip(), RadioItems(group));
     } else if (auto* combo = qobject_cast<const QComboBox*>(o)) {
         QStringList items;
-        for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
         line = Line(o, {}, combo->toolTip(), items.join('+'));
     } else {
         return false;

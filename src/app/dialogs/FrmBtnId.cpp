@@ -21,7 +21,8 @@ TFrmBtnId::TFrmBtnId(QWidget* parent) : QDialog(parent)
 void TFrmBtnId::SetCount(int count)
 {
     BtnLS->clear();
-    for (int i = 0; i < count; ++i) BtnLS->addItem(QString::number(i));
+    for (int i = 0; i < count; ++i)
+        BtnLS->addItem(QString::number(i));
 }
 
 void TFrmBtnId::SetSelectIndex(int index)

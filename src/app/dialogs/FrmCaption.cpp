@@ -59,7 +59,8 @@ void TFrmCaption::SetScriptLines(const TStringList& lines)
 TStringList TFrmCaption::LogLines() const
 {
     TStringList lines;
-    for (int i = 0; i < LogLS1->count(); ++i) lines.push_back(LogLS1->item(i)->text().toStdString());
+    for (int i = 0; i < LogLS1->count(); ++i)
+        lines.push_back(LogLS1->item(i)->text().toStdString());
     return lines;
 }
 
@@ -73,7 +74,8 @@ void TFrmCaption::Button1Click()
     LogLS1->clear();
     for (const QWidget* window : {static_cast<QWidget*>(this), FMainWindow, FSettingsDialog})
         if (window)
-            for (const std::string& line : ComponentLines(window)) Log(line);
+            for (const std::string& line : ComponentLines(window))
+                Log(line);
 }
 
 void TFrmCaption::BtGetTextMetricsClick()

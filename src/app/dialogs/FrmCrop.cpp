@@ -33,7 +33,8 @@ TFrmCrop::TFrmCrop(TCustomImgLS& list, QWidget* parent) : QDialog(parent), FList
     resize(860, 640);
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(tr("ギャラリーに表示する画像の範囲をマウスで指定してください"), this));
+    column->addWidget(
+        new QLabel(tr("ギャラリーに表示する画像の範囲をマウスで指定してください"), this));
     XEUserCrop = new TXECrop(this);
     XEUserCrop->setObjectName("XEUserCrop");
     XEUserCrop->SetColor(QColor(128, 128, 128));

@@ -127,7 +127,8 @@ void TFrmSetting::LoadTemplateRows()
 {
     FTemplates = LoadTemplateList(Folders().RscFolder);
     LSSample->clear();
-    for (const TTemplateItem& item : FTemplates) LSSample->addItem(QString::fromStdString(item.Caption));
+    for (const TTemplateItem& item : FTemplates)
+        LSSample->addItem(QString::fromStdString(item.Caption));
 }
 
 void TFrmSetting::Init(const TComQorCSS1& settings)
@@ -172,11 +173,13 @@ void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
     XEThumbBorderColor->SetText6(s.ThumbBorderColorHex);
     XEGalleryFrameColor->SetText6(s.GalleryFrameColorHex);
     SelectIndex(cbCmtPos, s.CommentPosIndex);
-    const std::string* texts[] = {&s.ColorCommentText,    &s.ColorCommentShadow,    &s.ColorCommentBG,
-                                  &s.ColorTopicText,      &s.ColorTopicShadow,      &s.ColorTopicBG,
-                                  &s.ColorThumbTitleText, &s.ColorThumbTitleShadow, &s.ColorProgressBar};
+    const std::string* texts[] = {
+        &s.ColorCommentText,    &s.ColorCommentShadow,    &s.ColorCommentBG,
+        &s.ColorTopicText,      &s.ColorTopicShadow,      &s.ColorTopicBG,
+        &s.ColorThumbTitleText, &s.ColorThumbTitleShadow, &s.ColorProgressBar};
     auto buttons = OpacityColorButtons();
-    for (size_t i = 0; i < buttons.size(); ++i) buttons[i]->SetText8(*texts[i]);
+    for (size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->SetText8(*texts[i]);
     gdArrowNo->setValue(ArrowNumber(s.PrevArrowFile));
     ArrowNumberChanged();
     gdNumWidth->setValue(s.CtrlWidth);
@@ -202,7 +205,8 @@ void TFrmSetting::Form2QorCSS(TComQorCSS1& s) const
                             &s.ColorTopicText,      &s.ColorTopicShadow,      &s.ColorTopicBG,
                             &s.ColorThumbTitleText, &s.ColorThumbTitleShadow, &s.ColorProgressBar};
     auto buttons = OpacityColorButtons();
-    for (size_t i = 0; i < buttons.size(); ++i) *texts[i] = buttons[i]->RgbaText();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        *texts[i] = buttons[i]->RgbaText();
     s.CommentPosIndex = cbCmtPos->currentIndex();
     s.ShowTopic = ChShowTopic->isChecked();
     s.ProgressBar = ChProgressBar->isChecked();
@@ -230,8 +234,8 @@ void TFrmSetting::Form2QorCSS(TComQorCSS1& s) const
 
 std::array<TColorButton*, 9> TFrmSetting::OpacityColorButtons() const
 {
-    return {ColorCmtText,   ColorCmtShadow,      ColorCmtBg,
-            ColorTopicText, ColorTopicShadow,    ColorTopicBg,
+    return {ColorCmtText,        ColorCmtShadow,        ColorCmtBg,
+            ColorTopicText,      ColorTopicShadow,      ColorTopicBg,
             ColorThumbTitleText, ColorThumbTitleShadow, ColorProgBar};
 }
 
@@ -294,16 +298,17 @@ void TFrmSetting::ShowTemplatePreview(int row)
         XESample->clear();
         return;
     }
-    XESample->setPixmap(preview.scaled(XESample->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    XESample->setPixmap(
+        preview.scaled(XESample->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TFrmSetting::SetDebugMode(bool on)
 {
     FDebugMode = on;
     ChDebugMode->setChecked(on);
-    for (QWidget* w : std::initializer_list<QWidget*>{ChIgnoreSampleSize, PnPageHeader, ChDemoMode,
-                                                      BtSaveTemplate, BtUpdateTemplate,
-                                                      BtUpdateAllTemplates})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ChIgnoreSampleSize, PnPageHeader, ChDemoMode,
+                                         BtSaveTemplate, BtUpdateTemplate, BtUpdateAllTemplates})
         w->setVisible(on);
 }
 
@@ -391,7 +396,8 @@ bool TFrmSetting::IsColorPopupOpen() const
 
 void TFrmSetting::CloseColorPopup()
 {
-    for (TColorButton* button : findChildren<TColorButton*>()) button->ClosePopup();
+    for (TColorButton* button : findChildren<TColorButton*>())
+        button->ClosePopup();
 }
 
 void TFrmSetting::accept()

@@ -25,8 +25,7 @@ namespace qor {
 
 namespace {
 
-template <class T>
-T* Named(T* widget, const char* name, const QString& hint = {})
+template <class T> T* Named(T* widget, const char* name, const QString& hint = {})
 {
     widget->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty()) widget->setToolTip(hint);
@@ -75,7 +74,8 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets)
     auto* box = new QWidget(parent);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : widgets) row->addWidget(w);
+    for (QWidget* w : widgets)
+        row->addWidget(w);
     row->addStretch();
     return box;
 }
@@ -83,7 +83,8 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets)
 QStringList FromStd(const TStringList& list)
 {
     QStringList items;
-    for (const std::string& s : list) items << QString::fromStdString(s);
+    for (const std::string& s : list)
+        items << QString::fromStdString(s);
     return items;
 }
 
@@ -104,11 +105,13 @@ QWidget* TFrmSetting::BuildBasicTab()
                            1, true, sizeHint);
     LbThumbSize = new QLabel(tr("サムネイルサイズ"), tab);
     form->addRow(LbThumbSize, cbThumbSize);
-    cbController = NewCombo(tab, "cbController",
-                            {tr("サムネイル"), tr("番号表示"), tr("ドット表示"), tr("コントローラなし")}, 0);
+    cbController =
+        NewCombo(tab, "cbController",
+                 {tr("サムネイル"), tr("番号表示"), tr("ドット表示"), tr("コントローラなし")}, 0);
     form->addRow(tr("コントローラタイプ"), cbController);
-    cbNumPos = NewCombo(tab, "cbNumPos",
-                        {tr("上右寄"), tr("上中央"), tr("上左寄"), tr("下右寄"), tr("下中央"), tr("下左寄")}, 0);
+    cbNumPos = NewCombo(
+        tab, "cbNumPos",
+        {tr("上右寄"), tr("上中央"), tr("上左寄"), tr("下右寄"), tr("下中央"), tr("下左寄")}, 0);
     PnNumPos = Row(tab, {new QLabel(tr("番号/ドット位置"), tab), cbNumPos});
     PnNumPos->setObjectName("PnNumPos");
     form->addRow(PnNumPos);
@@ -128,8 +131,8 @@ QWidget* TFrmSetting::BuildBasicTab()
     form->addRow(ChAutoSlideShow, WithUnit(slideshow_Interval, tr("秒")));
     XEBackGroundColor = NewColor(tab, "XEBackGroundColor", false, "FFFFFF");
     form->addRow(tr("ページの背景色"), XEBackGroundColor);
-    ChIgnoreSampleSize = NewCheck(tab, "ChIgnoreSampleSize", tr("ひな形選択時、サイズを変更しない"), true,
-                                  tr("ひな形選択時、現在の画像サイズを変更しません。"));
+    ChIgnoreSampleSize = NewCheck(tab, "ChIgnoreSampleSize", tr("ひな形選択時、サイズを変更しない"),
+                                  true, tr("ひな形選択時、現在の画像サイズを変更しません。"));
     form->addRow(ChIgnoreSampleSize);
     columns->addLayout(form, 1);
     columns->addWidget(BuildTemplateGroup(), 1);
@@ -280,7 +283,8 @@ QWidget* TFrmSetting::BuildNumberGroup()
     auto* group = new QGroupBox(tr("コントローラ : 番号/ドットタイプの設定"));
     group->setObjectName("GbNumber");
     auto* column = new QVBoxLayout(group);
-    ChAutoHideCtrl = NewCheck(group, "ChAutoHideCtrl", tr("マウスが画像から離れたら番号/ドットを隠す"), true);
+    ChAutoHideCtrl =
+        NewCheck(group, "ChAutoHideCtrl", tr("マウスが画像から離れたら番号/ドットを隠す"), true);
     column->addWidget(ChAutoHideCtrl);
     gdNumWidth = Named(NewNumberSpin(group, 50, 100, 100), "gdNumWidth");
     gdNumWidth->hide();
@@ -338,7 +342,8 @@ QWidget* TFrmSetting::BuildEnvironmentTab()
     ChCheckUpdate = NewCheck(tab, "ChCheckUpdate", tr("更新を自動的に確認する"), true);
     BtCheckUpdate = Named(new QPushButton(tr("今すぐ確認"), tab), "BtCheckUpdate");
     column->addWidget(Row(tab, {ChCheckUpdate, BtCheckUpdate}));
-    ChAutoOpenLastProject = NewCheck(tab, "ChAutoOpenLastProject", tr("起動時に直前のプロジェクトを開く"), true);
+    ChAutoOpenLastProject =
+        NewCheck(tab, "ChAutoOpenLastProject", tr("起動時に直前のプロジェクトを開く"), true);
     column->addWidget(ChAutoOpenLastProject);
     PnWaterMark = new QWidget(tab);
     PnWaterMark->setObjectName("PnWaterMark");
@@ -349,22 +354,25 @@ QWidget* TFrmSetting::BuildEnvironmentTab()
     mark->addWidget(ChWaterMark);
     mark->addWidget(EdWaterMark, 1);
     column->addWidget(PnWaterMark);
-    ChRemoveWorkDir = NewCheck(tab, "ChRemoveWorkDir", tr("終了時に全ての設定を初期状態に戻す"), false,
-                               tr("プログラムの全ての設定を初期状態に戻す"));
+    ChRemoveWorkDir = NewCheck(tab, "ChRemoveWorkDir", tr("終了時に全ての設定を初期状態に戻す"),
+                               false, tr("プログラムの全ての設定を初期状態に戻す"));
     column->addWidget(ChRemoveWorkDir);
-    ChAddWrapperToClass = NewCheck(tab, "ChAddWrapperToClass", tr("CSSの各Classをdiv識別子で区別する"), false,
-                                   tr("1ページに複数のギャラリーを配置する時チェックします"));
+    ChAddWrapperToClass =
+        NewCheck(tab, "ChAddWrapperToClass", tr("CSSの各Classをdiv識別子で区別する"), false,
+                 tr("1ページに複数のギャラリーを配置する時チェックします"));
     column->addWidget(ChAddWrapperToClass);
     ChDemoMode = NewCheck(tab, "ChDemoMode", tr("デモ出力モードを有効にする"), false,
                           tr("全ての遷移効果を適用したギャラリーを自動作成する"));
     column->addWidget(ChDemoMode);
-    ChNoResizeSameSizeJPEG = NewCheck(tab, "ChNoResizeSameSizeJPEG", tr("サイズが同じJPEG画像は再圧縮しない"), true);
+    ChNoResizeSameSizeJPEG =
+        NewCheck(tab, "ChNoResizeSameSizeJPEG", tr("サイズが同じJPEG画像は再圧縮しない"), true);
     column->addWidget(ChNoResizeSameSizeJPEG);
     ChDebugMode = NewCheck(tab, "ChDebugMode", tr("デバッグモードを有効にする"), false);
     ChDebugMode->hide();
     column->addWidget(ChDebugMode);
     Button1 = Named(new QPushButton(tr("プロジェクトファイル(.qor)の関連付け"), tab), "Button1",
-                    tr(".qorをこのプログラムに関連付けてプロジェクトファイルのダブルクリックで開くようにします"));
+                    tr(".qorをこのプログラムに関連付けてプロジェクトファイルのダブルクリックで開く"
+                       "ようにします"));
     column->addWidget(Row(tab, {Button1}));
     column->addStretch();
     return tab;
@@ -378,7 +386,8 @@ QWidget* TFrmSetting::BuildButtonRow()
     BtSaveTemplate = Named(new QPushButton(tr("ひな形として保存"), box), "BtSaveTemplate",
                            tr("画像一覧以外の設定をひな形.qorとして保存します"));
     BtUpdateTemplate = Named(new QPushButton(tr("現在のひな形を更新"), box), "BtUpdateTemplate");
-    BtUpdateAllTemplates = Named(new QPushButton(tr("全ひな形を更新"), box), "BtUpdateAllTemplates");
+    BtUpdateAllTemplates =
+        Named(new QPushButton(tr("全ひな形を更新"), box), "BtUpdateAllTemplates");
     BtRestore = Named(new QPushButton(tr("標準に戻す"), box), "BtRestore");
     BtOK = Named(new QPushButton(tr("OK"), box), "BtOK");
     BtCancel = Named(new QPushButton(tr("キャンセル"), box), "BtCancel");

@@ -11,8 +11,10 @@ namespace {
 
 std::string_view Trimmed(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
@@ -39,7 +41,8 @@ bool ParseSizeText(std::string_view text, int& width, int& height)
     size_t x = text.find('x');
     if (x == std::string_view::npos) return false;
     int w = 0, h = 0;
-    if (!PositiveNumber(text.substr(0, x), w) || !PositiveNumber(text.substr(x + 1), h)) return false;
+    if (!PositiveNumber(text.substr(0, x), w) || !PositiveNumber(text.substr(x + 1), h))
+        return false;
     width = w;
     height = h;
     return true;

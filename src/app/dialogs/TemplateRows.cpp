@@ -19,7 +19,8 @@ void TTemplateRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         gradient.setColorAt(1, base.darker(120));
         painter->fillRect(r, gradient);
     } else {
-        painter->fillRect(r, palette.color(index.row() % 2 ? QPalette::AlternateBase : QPalette::Base));
+        painter->fillRect(
+            r, palette.color(index.row() % 2 ? QPalette::AlternateBase : QPalette::Base));
     }
     painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(r.adjusted(6, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,

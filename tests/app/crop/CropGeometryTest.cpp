@@ -13,12 +13,12 @@ TEST(CropZone, BandsAlongTheEdgesOfTheRectangle)
         TCropZone zone;
     };
     const Case cases[] = {
-        {{99, 150}, czNone},   {{400, 150}, czNone},   {{150, 99}, czNone},
-        {{150, 300}, czNone},  {{392, 150}, czRight},  {{399, 291}, czRight},
+        {{99, 150}, czNone},    {{400, 150}, czNone},   {{150, 99}, czNone},
+        {{150, 300}, czNone},   {{392, 150}, czRight},  {{399, 291}, czRight},
         {{391, 150}, czInside}, {{392, 292}, czCorner}, {{399, 299}, czCorner},
-        {{100, 150}, czLeft},  {{108, 150}, czLeft},   {{109, 150}, czInside},
-        {{100, 299}, czLeft},  {{150, 292}, czBottom}, {{150, 291}, czInside},
-        {{150, 100}, czTop},   {{150, 108}, czTop},    {{150, 109}, czInside},
+        {{100, 150}, czLeft},   {{108, 150}, czLeft},   {{109, 150}, czInside},
+        {{100, 299}, czLeft},   {{150, 292}, czBottom}, {{150, 291}, czInside},
+        {{150, 100}, czTop},    {{150, 108}, czTop},    {{150, 109}, czInside},
         {{391, 299}, czBottom},
     };
     for (const Case& c : cases)

@@ -9,7 +9,8 @@ TBmpScan Grey(int width, int height, uint8_t v)
 {
     TBmpScan b(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) b.Scan(y)[x] = {v, v, v};
+        for (int x = 0; x < width; ++x)
+            b.Scan(y)[x] = {v, v, v};
     return b;
 }
 
@@ -47,7 +48,8 @@ TEST(CropOverlay, FrameInvertsTheOutlineSolidOrDotted)
     InvertFrame(solid, {1, 1, 7, 7}, false);
     int inverted = 0;
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) inverted += solid.Scan(y)[x].r == 245;
+        for (int x = 0; x < 8; ++x)
+            inverted += solid.Scan(y)[x].r == 245;
     EXPECT_EQ(inverted, 20); // the outline of a 6 x 6 square
     EXPECT_EQ(solid.Scan(3)[3].r, 10);
 

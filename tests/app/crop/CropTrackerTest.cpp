@@ -107,7 +107,8 @@ TEST(CropTrackerDrag, ShiftLockVerticalWhenTheLongerWayIsDown)
     // Letting go of Shift frees both directions.
     EXPECT_TRUE(t.Move({312, 218}, false));
     EXPECT_EQ(t.ShiftMove(), smNone);
-    EXPECT_EQ(t.AlphaR(), (TRect{start.Left + 10, start.Top + 18, start.Right + 10, start.Bottom + 18}));
+    EXPECT_EQ(t.AlphaR(),
+              (TRect{start.Left + 10, start.Top + 18, start.Right + 10, start.Bottom + 18}));
 }
 
 TEST(CropTrackerDrag, ShiftDoesNotLockResizing)

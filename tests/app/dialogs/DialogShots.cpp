@@ -153,8 +153,10 @@ int main(int argc, char** argv)
     if (carbon) UseCarbonTheme(app);
     auto scenes = Scenes(test::SamplePicturesFolder());
     if (names.isEmpty()) {
-        std::fprintf(stderr, "usage: DialogShots [--theme carbon|windows] [--out FOLDER] NAME...\n");
-        for (const auto& [name, make] : scenes) std::fprintf(stderr, "  %s\n", qPrintable(name));
+        std::fprintf(stderr,
+                     "usage: DialogShots [--theme carbon|windows] [--out FOLDER] NAME...\n");
+        for (const auto& [name, make] : scenes)
+            std::fprintf(stderr, "  %s\n", qPrintable(name));
         return 2;
     }
     for (const QString& name : names) {
@@ -176,7 +178,8 @@ int main(int argc, char** argv)
             PrintOutcome(scene);
             return 0;
         }
-        for (int i = 0; i < 10; ++i) QApplication::processEvents();
+        for (int i = 0; i < 10; ++i)
+            QApplication::processEvents();
         QString file = QDir(out).filePath(name + ".png");
         if (!scene.dialog->grab().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

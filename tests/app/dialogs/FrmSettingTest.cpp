@@ -1,8 +1,8 @@
 #include "app/support/AppTestEnv.h"
 
 #include "app/dialogs/FrmSetting.h"
-#include "app/widgets/ColorButton.h"
 #include "app/widgets/ClickLabel.h"
+#include "app/widgets/ColorButton.h"
 #include "app/widgets/GradientPanel.h"
 #include "gallery/ProjectStream.h"
 #include "util/XEInitPrj.h"

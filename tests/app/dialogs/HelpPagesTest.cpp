@@ -26,7 +26,8 @@ std::string ReadAll(const fs::path& file)
 
 TEST(HelpPages, EveryPageTheProgramOpensIsThere)
 {
-    for (const char* page : {"tutorial01.html", "tutorial02.html", "tutorial03.html", "setting.html"})
+    for (const char* page :
+         {"tutorial01.html", "tutorial02.html", "tutorial03.html", "setting.html"})
         EXPECT_TRUE(fs::is_regular_file(kHelp / page)) << page;
 }
 

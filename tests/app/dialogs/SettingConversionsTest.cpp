@@ -14,10 +14,18 @@ TEST(SizeText, WrittenAndReadBack)
         int width, height;
     };
     const Case cases[] = {
-        {"720x270", true, 720, 270}, {"1280x720", true, 1280, 720}, {" 320 x 240 ", true, 320, 240},
-        {"720X270", false, 5, 6},    {"720x", false, 5, 6},         {"x270", false, 5, 6},
-        {"abc", false, 5, 6},        {"0x270", false, 5, 6},        {"-720x270", false, 5, 6},
-        {"720x270x3", false, 5, 6},  {"", false, 5, 6},             {"7.5x3", false, 5, 6},
+        {"720x270", true, 720, 270},
+        {"1280x720", true, 1280, 720},
+        {" 320 x 240 ", true, 320, 240},
+        {"720X270", false, 5, 6},
+        {"720x", false, 5, 6},
+        {"x270", false, 5, 6},
+        {"abc", false, 5, 6},
+        {"0x270", false, 5, 6},
+        {"-720x270", false, 5, 6},
+        {"720x270x3", false, 5, 6},
+        {"", false, 5, 6},
+        {"7.5x3", false, 5, 6},
     };
     for (const Case& c : cases) {
         int w = 5, h = 6;

@@ -50,7 +50,9 @@ struct TCropSetup {
         std::string folder = test::SamplePicturesFolder() + "/";
         list.AssignFileLS({folder + "desert.jpg", folder + "forest.jpg", folder + "sea.jpg"});
         list.OnSelectThumb = [this](TCustomImgLS&, int, PThumbInfo& entry,
-                                    const std::shared_ptr<TBmpScan>&) { dialog.SetCropImage(entry); };
+                                    const std::shared_ptr<TBmpScan>&) {
+            dialog.SetCropImage(entry);
+        };
         dialog.resize(860, 640);
         dialog.SetAspect(720, 300);
         list.SetItemIndex(0);
@@ -179,7 +181,8 @@ private slots:
         dialog.Edit1->setText("  ");
         dialog.BtOK->click();
         QCOMPARE(log.Texts.size(), size_t(2));
-        QCOMPARE(log.Texts[1], std::string("プロジェクト名に \\/:;*?\"<>|. を含むことは出来ません."));
+        QCOMPARE(log.Texts[1],
+                 std::string("プロジェクト名に \\/:;*?\"<>|. を含むことは出来ません."));
         dialog.Edit1->setText("a:b");
         dialog.BtOK->click();
         QCOMPARE(log.Texts.size(), size_t(2));
@@ -257,7 +260,8 @@ private slots:
         QVERIFY(has("cbController|||サムネイル+番号表示+ドット表示+コントローラなし"));
         QVERIFY(has("ChShowTopic|バナーを表示する||"));
         QVERIFY(has("BtRestore|標準に戻す||"));
-        QVERIFY(has("rdPageHeader|ページヘッダー||なし+ヘッダー(h1)を付ける+サイト(1段)+サイト(2段)+サイト(3段)"));
+        QVERIFY(has("rdPageHeader|ページヘッダー||なし+ヘッダー(h1)を付ける+サイト(1段)+サイト(2段)"
+                    "+サイト(3段)"));
         QVERIFY(!has("LSSample||||"));
 
         form.SetScriptLines({"var a = 1;", "var b = 2;"});
