@@ -215,7 +215,11 @@ private slots:
         QVERIFY(row >= 0);
         QVERIFY(dialog.TemplateCount() >= 10);
         QVERIFY(dialog.ChIgnoreSampleSize->isChecked());
-        QVERIFY(dialog.ApplyTemplateRow(row));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.LSSample->scrollToItem(dialog.LSSample->item(row));
+        QRect rowRect = dialog.LSSample->visualItemRect(dialog.LSSample->item(row));
+        QTest::mouseClick(dialog.LSSample->viewport(), Qt::LeftButton, {}, rowRect.center());
         QCOMPARE(dialog.cbController->currentIndex(), 1);
         QCOMPARE(dialog.cbImgSize->currentText(), QString("720x270"));
         QVERIFY(dialog.chResponsive->isChecked());
