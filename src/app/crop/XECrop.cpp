@@ -90,9 +90,9 @@ void TXECrop::SetCropREx(TRect rect, bool changeAspect)
         FTracker.ShowCrop(rect, changeAspect);
         emit Cropped();
     }
-    if (FNoGUI || FDSt.Empty()) return;
-    DrawOverlay(false);
-    update();
+    // The rebuild places the rectangle as CropR maps to the screen, so that a click without
+    // a move leaves CropR as it is.
+    RebuildDisplay();
 }
 
 TRect TXECrop::GetAutoCropRectBody() const

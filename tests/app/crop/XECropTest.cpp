@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(p.crop.GetValidCropR(), TRect{});
     }
 
+    void ClickWithoutMoveKeepsTheCrop()
+    {
+        TLargePicture p;
+        p.crop.SetCropR({0, 0, 2400, 1003}); // a stored crop a little off the aspect
+        QSignalSpy cropped(&p.crop, &TXECrop::Cropped);
+        Drag(&p.crop, {300, 60}, {300, 60});
+        QCOMPARE(p.crop.CropR(), (TRect{0, 0, 2400, 1003}));
+        QCOMPARE(cropped.count(), 0);
+    }
+
     void SmallPictureIsNotEnlarged()
     {
         TXECrop crop;
