@@ -1,7 +1,10 @@
-// TFrmBtnId: picks the side button picture of an entry.
+// TFrmBtnId: picks the side button picture of an entry from the numbers 0 to N - 1; a click
+// on the list chooses and closes.
 #pragma once
 
 #include <QDialog>
+
+class QListWidget;
 
 namespace qor {
 
@@ -10,11 +13,16 @@ class TFrmBtnId : public QDialog {
 public:
     explicit TFrmBtnId(QWidget* parent = nullptr);
 
-    void SetBtnId(int id) { FBtnId = id; }
-    int BtnId() const { return FBtnId; }
+    // The numbers 0 to count - 1; none for a count below 1.
+    void SetCount(int count);
+    // The selected row, -1 for none.
+    void SetSelectIndex(int index);
+    int GetSelectIndex() const;
 
-private:
-    int FBtnId = 0;
+    void SetBtnId(int id) { SetSelectIndex(id); }
+    int BtnId() const { return GetSelectIndex(); }
+
+    QListWidget* BtnLS = nullptr;
 };
 
 } // namespace qor

@@ -6,6 +6,10 @@
 
 #include <QDialog>
 
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
 namespace qor {
 
 class TFrmCaption : public QDialog {
@@ -13,7 +17,25 @@ class TFrmCaption : public QDialog {
 public:
     explicit TFrmCaption(QWidget* parent = nullptr);
 
-    TStringList ScriptLines() const { return {}; }
+    // The windows listed after the caption form itself.
+    void SetWindows(QWidget* mainWindow, QWidget* settingsDialog);
+    TStringList ScriptLines() const;
+    void SetScriptLines(const TStringList& lines);
+    TStringList LogLines() const;
+
+    void Button1Click();
+    void BtGetTextMetricsClick();
+
+    QPlainTextEdit* Memo2 = nullptr;
+    QListWidget* LogLS1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BtGetTextMetrics = nullptr;
+
+private:
+    void Log(const std::string& line);
+
+    QWidget* FMainWindow = nullptr;
+    QWidget* FSettingsDialog = nullptr;
 };
 
 } // namespace qor
