@@ -202,7 +202,10 @@ void TFrmSlider1::ConnectCommands()
         ShowPage(TabLog);
     });
     connect(Action(ActCaption), &QAction::triggered, this, [this] { FFrmCaption->show(); });
-    connect(Action(ActVersion), &QAction::triggered, this, [this] { FChaAbout->exec(); });
+    connect(Action(ActVersion), &QAction::triggered, this, [this] {
+        FChaAbout->Init();
+        FChaAbout->exec();
+    });
     connect(Action(ActRemoveWorkDir), &QAction::triggered, this, &TFrmSlider1::ActRemoveWorkDirExecute);
 }
 

@@ -94,6 +94,7 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
     FChaUpdate = new TChaUpdate(this);
     FChaAbout = new TChaAbout(this);
     FFrmCrop = new TFrmCrop(*FXEImgLS1, this);
+    FFrmCaption->SetWindows(this, FFrmSetting);
     connect(FFrmSetting, &TFrmSetting::CheckUpdateRequested, this, [this] { FChaUpdate->CheckUpdate(true); });
 }
 

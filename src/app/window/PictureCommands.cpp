@@ -1,12 +1,13 @@
 // The picture-list page: the texts of the selected pictures, adding, dropping, rotating,
 // sorting, cropping, the settings, caption sets, help and the page's keys.
-#include "app/BmpImage.h"
 #include "app/dialogs/FrmCrop.h"
 #include "app/dialogs/FrmSetting.h"
 #include "app/listview/XEImgLS.h"
 #include "app/platform/MessageBox.h"
 #include "app/window/FrmSlider1.h"
 #include "app/window/SpanCompare.h"
+#include "app/widgets/BmpImage.h"
+#include "app/crop/CropGeometry.h"
 #include "imaging/TBmpScan.h"
 #include "util/UnitMsg.h"
 #include "util/XEComShell.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <cstdint>
 #include <filesystem>
 
 namespace qor {
@@ -52,13 +52,6 @@ void SetAgreeColor(QWidget* editor, bool agrees)
     palette.setColor(QPalette::Base, agrees ? QColor(Qt::white) : DifferColor);
     palette.setColor(QPalette::Text, Qt::black);
     editor->setPalette(palette);
-}
-
-// Reduced to lowest terms, two aspects are the same pair of numbers.
-bool SameRatio(int64_t w1, int64_t h1, int64_t w2, int64_t h2)
-{
-    if (w1 <= 0 || h1 <= 0 || w2 <= 0 || h2 <= 0) return w1 == w2 && h1 == h2;
-    return w1 * h2 == w2 * h1;
 }
 
 } // namespace
@@ -137,7 +130,7 @@ int TFrmSlider1::LoadSpanInfo()
 void TFrmSlider1::ShowSpanPreview()
 {
     std::shared_ptr<TBmpScan> thumb = FXEImgLS1->GetComparedThumb(true);
-    XEImg1->setPixmap(thumb ? QPixmap::fromImage(ToQImage(*thumb)).scaled(XEImg1->size(), Qt::KeepAspectRatio) : QPixmap());
+    XEImg1->setPixmap(thumb ? QPixmap::fromImage(ImageOf(*thumb).copy()).scaled(XEImg1->size(), Qt::KeepAspectRatio) : QPixmap());
 }
 
 void TFrmSlider1::SaveSpanInfo()
@@ -258,7 +251,7 @@ void TFrmSlider1::ActSettingExecute()
 void TFrmSlider1::ApplyImageAspect(bool resetCrop)
 {
     if (resetCrop && FXEImgLS1->CountUserCrop() > 0 &&
-        !SameRatio(FQorCSS1.ImageWidth, FQorCSS1.ImageHeight, FSlideAspectW, FSlideAspectH))
+        !SameAspect(FQorCSS1.ImageWidth, FQorCSS1.ImageHeight, FSlideAspectW, FSlideAspectH))
         FXEImgLS1->ResetUserCrop();
     FSlideAspectW = FQorCSS1.ImageWidth;
     FSlideAspectH = FQorCSS1.ImageHeight;
