@@ -37,11 +37,17 @@ std::string Md5Name(const std::string& uri)
     return hash.toHex().toStdString() + ".png";
 }
 
-// Whether the PNG at path was made for this file as it is now.
-bool KeysMatch(QImageReader& reader, const std::string& uri, const std::string& mtime)
+// The PNG at path when it was made for this file as it is now, else a null image. The keys
+// are read from the decoded image: QImageReader::text() splits keys at their first colon.
+QImage ReadIfCurrent(const std::string& path, const std::string& uri, const std::string& mtime)
 {
-    return !mtime.empty() && reader.text("Thumb::URI").toStdString() == uri &&
-           reader.text("Thumb::MTime").toStdString() == mtime;
+    if (mtime.empty()) return {};
+    QImage image;
+    if (!image.load(QString::fromStdString(path), "png")) return {};
+    if (image.text("Thumb::URI").toStdString() != uri ||
+        image.text("Thumb::MTime").toStdString() != mtime)
+        return {};
+    return image;
 }
 
 // Writes the PNG to a new file beside path, readable by the user only, then puts it in place,
@@ -121,12 +127,11 @@ std::string TFreedesktopThumbCache::FailPath(const std::string& fileName) const
 
 std::optional<TStoredThumb> TFreedesktopThumbCache::Load(const std::string& fileName, int32_t size)
 {
-    QImageReader reader(QString::fromStdString(ThumbPath(fileName, size)), "png");
-    if (!KeysMatch(reader, FileUri(fileName), MTimeText(fileName))) return std::nullopt;
+    QImage image = ReadIfCurrent(ThumbPath(fileName, size), FileUri(fileName), MTimeText(fileName));
+    if (image.isNull()) return std::nullopt;
     // The picture's own size comes from its header: the cache keeps only the small picture.
     QSize own = QImageReader(QString::fromStdString(fileName)).size();
-    QImage image = reader.read();
-    if (image.isNull() || !own.isValid()) return std::nullopt;
+    if (!own.isValid()) return std::nullopt;
     return TStoredThumb{PictureFromImage(image), own.width(), own.height()};
 }
 
@@ -140,8 +145,7 @@ void TFreedesktopThumbCache::Save(const std::string& fileName, int32_t size,
 
 bool TFreedesktopThumbCache::KnownFailure(const std::string& fileName)
 {
-    QImageReader reader(QString::fromStdString(FailPath(fileName)), "png");
-    return KeysMatch(reader, FileUri(fileName), MTimeText(fileName));
+    return !ReadIfCurrent(FailPath(fileName), FileUri(fileName), MTimeText(fileName)).isNull();
 }
 
 void TFreedesktopThumbCache::SaveFailure(const std::string& fileName)
