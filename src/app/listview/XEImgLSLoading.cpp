@@ -151,7 +151,7 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
     if (result.NotFound) entry->NotFound = true;
     if (InBuffer(id)) RedrawCell(id, TILMouseStat::ntmNormal);
     emit ThumbnailDelivered(id);
-    if (++FDeliveredSinceSweep >= 64) DropFarThumbs();
+    if (++FDeliveredSinceSweep >= 64 || !FLoader->Alive()) DropFarThumbs();
 }
 
 size_t TXEImgLS::ThumbBytes() const
