@@ -36,7 +36,12 @@ std::string WriteJpeg(const std::string& path, int width, int height, TTriple co
         for (int x = 0; x < width; ++x)
             picture.Scan(y)[x] = colour;
     SaveJpeg(path, picture, 85);
-    if (orientation == 1) return path;
+    if (orientation != 1) InsertExifOrientation(path, orientation);
+    return path;
+}
+
+void InsertExifOrientation(const std::string& path, int orientation)
+{
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
@@ -44,7 +49,6 @@ std::string WriteJpeg(const std::string& path, int width, int height, TTriple co
     bytes.insert(bytes.begin() + 2, segment.begin(), segment.end()); // right after SOI
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
 }
 
 TStringList WriteJpegs(const std::string& folder, int count, int width, int height)
