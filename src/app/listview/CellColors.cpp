@@ -62,6 +62,12 @@ TRgb Inverted(TRgb c)
             static_cast<uint8_t>(255 - c.b)};
 }
 
+TRgb HotButton(TRgb c)
+{
+    auto hot = [](uint8_t v) { return static_cast<uint8_t>(v + 70 * (255 - v) / 255); };
+    return {hot(c.r), hot(c.g), hot(c.b)};
+}
+
 bool IsHighlighted(TILMouseStat state)
 {
     return StateColor(state, TILStatColors{}).has_value();

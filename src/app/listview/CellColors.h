@@ -44,6 +44,8 @@ TRgb Lighten(TRgb c);
 // Each channel v becomes ceiling((v (256 - alpha) + 255 alpha) / 256), at most 255.
 TRgb MixWithWhite(TRgb c, int alpha);
 TRgb Inverted(TRgb c);
+// A side button under the mouse: each channel v becomes v + 70 (255 - v) / 255.
+TRgb HotButton(TRgb c);
 // Whether captions of the state are drawn in the inverted font colour.
 bool IsHighlighted(TILMouseStat state);
 

@@ -113,7 +113,10 @@ void TXEImgLS::SetCaptionSet(unsigned captions)
 void TXEImgLS::SetMetrics(const TCellMetrics& metrics)
 {
     bool sizeChanged = metrics.CellWd != FMetrics.CellWd || metrics.CellHt != FMetrics.CellHt;
+    bool buttonChanged = metrics.SideWidth != FMetrics.SideWidth ||
+                         metrics.SideHeight != FMetrics.SideHeight || sizeChanged;
     FMetrics = metrics;
+    if (buttonChanged) LoadSideButtons();
     if (sizeChanged) {
         for (const PThumbInfo& entry : FThumbLS) {
             entry->bmp.reset();
@@ -124,6 +127,13 @@ void TXEImgLS::SetMetrics(const TCellMetrics& metrics)
     }
     RefreshPage(true);
     if (sizeChanged) StartBackgroundLoading();
+}
+
+void TXEImgLS::SetSideButtonFolder(const std::string& folder)
+{
+    FSideButtonFolder = folder;
+    LoadSideButtons();
+    RefreshPage(true);
 }
 
 void TXEImgLS::SetCellSize(int width, int height)
@@ -235,9 +245,8 @@ void TXEImgLS::changeEvent(QEvent* event)
 
 std::shared_ptr<TBmpScan> TXEImgLS::ComparedThumb(const TBmpScan& thumb, int drawCount)
 {
-    auto copy = std::make_shared<TBmpScan>(thumb);
-    if (drawCount <= 0 || copy->Empty()) return copy;
-    QImage image = ImageView(*copy);
+    if (drawCount <= 0 || thumb.Empty()) return std::make_shared<TBmpScan>(thumb);
+    QImage image = ImageView(thumb).convertToFormat(QImage::Format_RGB32);
     QPainter p(&image);
     QFont countFont = font();
     countFont.setPointSize(50);
@@ -248,7 +257,8 @@ std::shared_ptr<TBmpScan> TXEImgLS::ComparedThumb(const TBmpScan& thumb, int dra
     p.drawText(area.translated(3, 3), Qt::AlignCenter, text);
     p.setPen(Qt::white);
     p.drawText(area, Qt::AlignCenter, text);
-    return copy;
+    p.end();
+    return std::make_shared<TBmpScan>(PictureFromImage(image));
 }
 
 } // namespace qor

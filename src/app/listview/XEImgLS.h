@@ -67,6 +67,10 @@ public:
     void ShowCursorCell();
     std::string GetFileAtMouse() const;
     PThumbInfo ControlPosToPInfo(QPoint viewPos) const;
+    // The pictures of the side buttons: the picture files directly in the folder, by name;
+    // an entry's button shows the one numbered by its btnId.
+    void SetSideButtonFolder(const std::string& folder);
+    const std::string& SideButtonFolder() const { return FSideButtonFolder; }
     // With side buttons the outer right margin becomes onMargin, without them offMargin.
     void mChangeSideButtonMode(bool flag, int onMarginRight, int offMarginRight);
     void RefreshPage(bool useThread);
@@ -139,6 +143,7 @@ private:
                       const QColor& color, bool shadow);
     void DrawSideButton(QPainter& p, const TThumbInfo& entry, const QRect& button,
                         TILMouseStat state);
+    void LoadSideButtons();
     void DrawEmptyImage(QPainter& p);
     void RedrawCell(int id, TILMouseStat state);
     void RedrawCells(std::initializer_list<int> ids);
@@ -172,6 +177,8 @@ private:
     int FTopDot = 0;
     bool FPageValid = false;
 
+    std::string FSideButtonFolder;
+    std::vector<QImage> FSideButtons;
     std::string FEmptyImageFile;
     QImage FEmptyImage;
     bool FHideEmptyImage = false;

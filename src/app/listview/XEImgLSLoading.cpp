@@ -9,11 +9,13 @@
 #include "app/listview/ThumbLoader.h"
 #include "imaging/PictureFiles.h"
 #include "imaging/Resamplers.h"
+#include "imagelist/DropDecision.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace qor {
 
@@ -53,6 +55,37 @@ void TXEImgLS::MakeStockPictures()
     int h = std::max(1, int(std::lround(FMetrics.CellHt * FThumbDpr)));
     TBmpScan reading = LoadResourcePicture("IMGREADING", ".png");
     FPlaceholder = ImageView(FitBitmap(reading, w, h, true)).copy();
+}
+
+void TXEImgLS::LoadSideButtons()
+{
+    FSideButtons.clear();
+    std::error_code ec;
+    if (FSideButtonFolder.empty() || !std::filesystem::is_directory(FSideButtonFolder, ec)) return;
+    TStringList files;
+    for (const auto& item : std::filesystem::directory_iterator(FSideButtonFolder, ec))
+        if (item.is_regular_file(ec) && HasListedExt(item.path().string(), FileExt))
+            files.push_back(item.path().string());
+    std::sort(files.begin(), files.end());
+    int w = FMetrics.SideWidth;
+    int h = std::min(FMetrics.SideHeight, FMetrics.CellHt);
+    for (const std::string& file : files) {
+        QImage face;
+        try {
+            face = ImageView(SmoothResize(LoadPicture(file), w, h)).convertToFormat(QImage::Format_RGB32);
+        } catch (const std::exception&) {
+            // An unreadable picture keeps its place as a grey face.
+        }
+        if (face.isNull()) {
+            face = QImage(w, h, QImage::Format_RGB32);
+            QPainter p(&face);
+            QLinearGradient grey(0, 0, 0, h);
+            grey.setColorAt(0, QColor(192, 192, 192));
+            grey.setColorAt(1, QColor(128, 128, 128));
+            p.fillRect(face.rect(), grey);
+        }
+        FSideButtons.push_back(face);
+    }
 }
 
 void TXEImgLS::MakeLoader()

@@ -114,9 +114,13 @@ void TXEImgLS::DrawCellBody(QPainter& p, int id, const QRect& cell, TILMouseStat
     if (moved) text = FontColor;
     DrawCaptions(p, entry, id, cell, text, moved);
     TRect button = SideButtonRect(FLayout, cellR);
-    if (button.IsValid())
+    if (button.IsValid()) {
+        TILMouseStat buttonState = id == FPressBtnId      ? TILMouseStat::ntmDown
+                                   : id == FBtnIdRollOver ? TILMouseStat::ntmRollOver
+                                                          : TILMouseStat::ntmNormal;
         DrawSideButton(p, entry, QRect(button.Left, button.Top, button.Width(), button.Height()),
-                       id == FBtnIdRollOver ? TILMouseStat::ntmRollOver : TILMouseStat::ntmNormal);
+                       buttonState);
+    }
 }
 
 void TXEImgLS::DrawCaptions(QPainter& p, const TThumbInfo& entry, int id, const QRect& cell,
@@ -141,21 +145,41 @@ void TXEImgLS::DrawCaptions(QPainter& p, const TThumbInfo& entry, int id, const 
     }
 }
 
-void TXEImgLS::DrawSideButton(QPainter& p, const TThumbInfo&, const QRect& button,
+void TXEImgLS::DrawSideButton(QPainter& p, const TThumbInfo& entry, const QRect& button,
                               TILMouseStat state)
 {
     bool hot = state == TILMouseStat::ntmRollOver;
     bool down = state == TILMouseStat::ntmDown;
-    QLinearGradient ground(button.topLeft(), button.bottomLeft());
-    ground.setColorAt(hot ? 1 : 0, QColor(192, 192, 192));
-    ground.setColorAt(hot ? 0 : 1, QColor(128, 128, 128));
-    p.fillRect(button.translated(down ? -1 : 0, down ? -1 : 0), ground);
-    p.setPen(down ? palette().color(QPalette::Dark) : palette().color(QPalette::Light));
-    p.drawLine(button.topLeft(), button.topRight());
-    p.drawLine(button.topLeft(), button.bottomLeft());
-    p.setPen(down ? palette().color(QPalette::Light) : palette().color(QPalette::Dark));
-    p.drawLine(button.bottomLeft(), button.bottomRight());
-    p.drawLine(button.topRight(), button.bottomRight());
+    QRect face = button.translated(down ? -1 : 0, down ? -1 : 0);
+    bool hasPicture = entry.btnId >= 0 && entry.btnId < int(FSideButtons.size());
+    if (hasPicture) {
+        QImage picture = FSideButtons[entry.btnId];
+        if (hot) {
+            for (int y = 0; y < picture.height(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+                for (int x = 0; x < picture.width(); ++x) {
+                    TRgb c = HotButton({uint8_t(qRed(row[x])), uint8_t(qGreen(row[x])),
+                                        uint8_t(qBlue(row[x]))});
+                    row[x] = qRgb(c.r, c.g, c.b);
+                }
+            }
+        }
+        p.drawImage(face, picture);
+    } else {
+        QLinearGradient ground(button.topLeft(), button.bottomLeft());
+        ground.setColorAt(hot ? 1 : 0, QColor(192, 192, 192));
+        ground.setColorAt(hot ? 0 : 1, QColor(128, 128, 128));
+        p.fillRect(face, ground);
+    }
+    QColor light = palette().color(QPalette::Light);
+    QColor dark = palette().color(QPalette::Dark);
+    QRect edge = button.adjusted(0, 0, -1, -1);
+    p.setPen(down ? dark : light);
+    p.drawLine(edge.topLeft(), edge.topRight());
+    p.drawLine(edge.topLeft(), edge.bottomLeft());
+    p.setPen(down ? light : dark);
+    p.drawLine(edge.bottomLeft(), edge.bottomRight());
+    p.drawLine(edge.topRight(), edge.bottomRight());
 }
 
 void TXEImgLS::RedrawCell(int id, TILMouseStat state)

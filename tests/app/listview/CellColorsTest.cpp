@@ -59,6 +59,8 @@ TEST(CellColors, LighteningAndInversionKeepTheirRange)
         EXPECT_EQ(Inverted(Inverted({c, 0, 255})), (TRgb{c, 0, 255}));
     }
     EXPECT_EQ(Inverted({255, 255, 255}), (TRgb{0, 0, 0}));
+    // v + 70 (255 - v) / 255: 0 -> 70, 128 -> 162.86 (kept whole: 162), 255 stays.
+    EXPECT_EQ(HotButton({0, 128, 255}), (TRgb{70, 162, 255}));
     EXPECT_TRUE(IsHighlighted(S::ntmSelect));
     EXPECT_FALSE(IsHighlighted(S::ntmNormal));
 }

@@ -1,7 +1,10 @@
 #include "app/support/AppTestEnv.h"
 
 #include "ListViewTestFiles.h"
+#include "app/listview/BmpImage.h"
 #include "app/listview/XEImgLS.h"
+
+#include <QDir>
 
 #include <QMimeData>
 #include <QScrollBar>
@@ -365,6 +368,52 @@ private slots:
         QDropEvent drop(QPointF(rightHalf), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(FList->viewport(), &drop);
         QCOMPARE(FList->Items(), (TStringList{before[0], FPictures[5], before[1], before[2]}));
+    }
+
+    void SideButtonsShowTheirPictureAndReportClicks()
+    {
+        QDir().mkpath(QString::fromStdString(Path("buttons")));
+        QImage red(40, 40, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(QString::fromStdString(Path("buttons/0.png"))));
+        FList->SetSideButtonFolder(Path("buttons"));
+        FList->mChangeSideButtonMode(true, 100, 5);
+        QCOMPARE(FList->Layout().GridW, 180 + 5 + 100 + 6);
+        FList->AssignFileLS(Missing(2));
+        FList->IdToPInfo(1)->btnId = 3; // no such picture: a grey face
+        FList->RefreshPage(true);
+        int reported = -2;
+        FList->OnSelectButton = [&](TCustomImgLS&, int index, PThumbInfo&, const std::shared_ptr<TBmpScan>&) {
+            reported = index;
+        };
+        TRect b0 = SideButtonRect(FList->Layout(), SlotCellRect(FList->Layout(), 0));
+        TRect b1 = SideButtonRect(FList->Layout(), SlotCellRect(FList->Layout(), 1));
+        QPoint c0((b0.Left + b0.Right) / 2, (b0.Top + b0.Bottom) / 2);
+        QPoint c1((b1.Left + b1.Right) / 2, (b1.Top + b1.Bottom) / 2);
+        QImage shown = FList->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(c0), QColor(Qt::red));
+        QColor grey = shown.pixelColor(c1);
+        QVERIFY(grey.red() == grey.blue() && grey.red() >= 128 && grey.red() <= 192);
+        Click(c1);
+        QCOMPARE(reported, 1);
+        FList->mChangeSideButtonMode(false, 100, 5);
+        QCOMPARE(FList->Layout().GridW, 196);
+    }
+
+    void ComparedThumbCarriesTheCount()
+    {
+        FList->AssignFileLS({FPictures[0], FPictures[1]});
+        QTRY_VERIFY_WITH_TIMEOUT(AllLoaded(), 10000);
+        FList->SelectALL(true, false, true);
+        QVERIFY(FList->CompareSelInfo());
+        std::shared_ptr<TBmpScan> plain = FList->GetComparedThumb(false);
+        std::shared_ptr<TBmpScan> counted = FList->GetComparedThumb(true);
+        QVERIFY(plain && counted);
+        QCOMPARE(ImageView(*plain), ImageView(*FList->IdToPInfo(1)->bmp));
+        QVERIFY(ImageView(*counted) != ImageView(*plain));
+        FList->SetItemIndex(0);
+        QVERIFY(FList->CompareSelInfo());
+        QCOMPARE(ImageView(*FList->GetComparedThumb(true)), ImageView(*FList->IdToPInfo(0)->bmp));
     }
 
     void FarThumbnailsAreDroppedWithinTheMemoryLimit()
