@@ -49,7 +49,8 @@ std::vector<std::string> CaptionLines(const TThumbInfo& entry, int id, unsigned 
                                       const TCaptionLabels& labels)
 {
     std::vector<std::string> lines;
-    if (captionSet & ilmcName) lines.push_back(Format("%d  %s", {id + 1, BaseName(entry.FileName)}));
+    if (captionSet & ilmcName)
+        lines.push_back(Format("%d  %s", {id + 1, BaseName(entry.FileName)}));
     if (captionSet & ilmcTitle) lines.push_back(entry.user.Title);
     if (captionSet & ilmcTopic) lines.push_back(Format("( %s )", {entry.user.Topic}));
     if (captionSet & ilmcSize) lines.push_back(SizeAndDimensions(entry, ", %dx%d"));

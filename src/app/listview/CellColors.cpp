@@ -21,12 +21,18 @@ TILMouseStat ResolveCellState(TILMouseStat requested, bool isCursor, bool isSele
 std::optional<TRgb> StateColor(TILMouseStat state, const TILStatColors& colors)
 {
     switch (state) {
-    case TILMouseStat::ntmCursor: return colors.Cursor;
-    case TILMouseStat::ntmRollOver: return colors.RollOver;
-    case TILMouseStat::ntmSelect: return colors.Selected;
-    case TILMouseStat::ntmRollOverSelect: return Lighten(colors.Selected);
-    case TILMouseStat::ntmRollOverCursor: return Lighten(colors.Cursor);
-    default: return std::nullopt;
+    case TILMouseStat::ntmCursor:
+        return colors.Cursor;
+    case TILMouseStat::ntmRollOver:
+        return colors.RollOver;
+    case TILMouseStat::ntmSelect:
+        return colors.Selected;
+    case TILMouseStat::ntmRollOverSelect:
+        return Lighten(colors.Selected);
+    case TILMouseStat::ntmRollOverCursor:
+        return Lighten(colors.Cursor);
+    default:
+        return std::nullopt;
     }
 }
 

@@ -69,9 +69,10 @@ TRect SideButtonRect(const TGridLayout& g, const TRect& cell)
 {
     const TCellMetrics& m = g.M;
     if (m.SideButton == TILSideBtn::ilsNone) return {};
-    int32_t x = m.SideButton == TILSideBtn::ilsLeft
-                    ? cell.Left - m.CellOuterMargin.Left + (m.CellOuterMargin.Left - m.SideWidth) / 2
-                    : cell.Right + (m.CellOuterMargin.Right - m.SideWidth) / 2;
+    int32_t x =
+        m.SideButton == TILSideBtn::ilsLeft
+            ? cell.Left - m.CellOuterMargin.Left + (m.CellOuterMargin.Left - m.SideWidth) / 2
+            : cell.Right + (m.CellOuterMargin.Right - m.SideWidth) / 2;
     int32_t y = cell.Top + (cell.Height() - m.SideHeight) / 2;
     return {x, y, x + m.SideWidth, y + m.SideHeight};
 }

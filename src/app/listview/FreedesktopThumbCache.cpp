@@ -32,8 +32,8 @@ std::string MTimeText(const std::string& fileName)
 
 std::string Md5Name(const std::string& uri)
 {
-    QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(uri),
-                                               QCryptographicHash::Md5);
+    QByteArray hash =
+        QCryptographicHash::hash(QByteArray::fromStdString(uri), QCryptographicHash::Md5);
     return hash.toHex().toStdString() + ".png";
 }
 

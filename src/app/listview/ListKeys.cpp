@@ -22,18 +22,30 @@ TCursorMove MoveCursor(TListKey key, int cursor, int count, int colNum, int page
 {
     int next = cursor;
     switch (key) {
-    case TListKey::Left: next = cursor - 1; break;
-    case TListKey::Right: next = cursor + 1; break;
+    case TListKey::Left:
+        next = cursor - 1;
+        break;
+    case TListKey::Right:
+        next = cursor + 1;
+        break;
     case TListKey::Up:
         if (cursor >= colNum) next = cursor - colNum;
         break;
     case TListKey::Down:
         if (cursor + colNum < count) next = cursor + colNum;
         break;
-    case TListKey::PageUp: next = cursor - pageEntries; break;
-    case TListKey::PageDown: next = cursor + pageEntries; break;
-    case TListKey::Home: next = 0; break;
-    case TListKey::End: next = count - 1; break;
+    case TListKey::PageUp:
+        next = cursor - pageEntries;
+        break;
+    case TListKey::PageDown:
+        next = cursor + pageEntries;
+        break;
+    case TListKey::Home:
+        next = 0;
+        break;
+    case TListKey::End:
+        next = count - 1;
+        break;
     }
     TCursorMove move;
     move.ToTop = next < 0;

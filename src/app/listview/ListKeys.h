@@ -9,7 +9,7 @@ namespace qor {
 enum class TListKey { Left, Right, Up, Down, PageUp, PageDown, Home, End };
 
 struct TCursorMove {
-    int Cursor = 0;       // limited to 0 .. count - 1
+    int Cursor = 0;     // limited to 0 .. count - 1
     bool ToTop = false; // the move went above the first entry: the view returns to the top
 };
 

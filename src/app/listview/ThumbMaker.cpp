@@ -1,10 +1,10 @@
 #include "app/listview/ThumbMaker.h"
 
-#include "imaging/PictureFiles.h"
+#include "imagelist/DropDecision.h"
 #include "imaging/Orientation.h"
+#include "imaging/PictureFiles.h"
 #include "imaging/Resamplers.h"
 #include "imaging/XEExif.h"
-#include "imagelist/DropDecision.h"
 
 #include <algorithm>
 #include <exception>
@@ -74,9 +74,8 @@ TBmpScan UprightPicture(const TThumbRequest& request, TThumbStore* store, int ex
         }
         if (store->KnownFailure(request.FileName)) return {};
     }
-    TBmpScan picture =
-        DecodeForThumb(request.FileName, std::max(request.BoxWidth, storedSize),
-                       std::max(request.BoxHeight, storedSize), width, height);
+    TBmpScan picture = DecodeForThumb(request.FileName, std::max(request.BoxWidth, storedSize),
+                                      std::max(request.BoxHeight, storedSize), width, height);
     if (picture.Empty()) {
         if (store) store->SaveFailure(request.FileName);
         return {};

@@ -17,12 +17,13 @@
 namespace qor {
 
 TXEImgLS::TXEImgLS(QWidget* parent)
-    : QAbstractScrollArea(parent),
-      HintFormat(GetMsgText(21)),
+    : QAbstractScrollArea(parent), HintFormat(GetMsgText(21)),
       FMainThread(std::make_unique<TQtDispatcher>()),
       FStore(std::make_unique<TFreedesktopThumbCache>())
 {
     SetView(this);
+    MakeStockPictures();
+    MakeLoader();
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -37,8 +38,6 @@ TXEImgLS::TXEImgLS(QWidget* parent)
             [this](int value) { SetPosition(value); });
     FDragTimer.setInterval(DragInterval);
     connect(&FDragTimer, &QTimer::timeout, this, &TXEImgLS::OnDragTimer);
-    MakeStockPictures();
-    MakeLoader();
 }
 
 TXEImgLS::~TXEImgLS()
@@ -55,7 +54,8 @@ qreal TXEImgLS::Dpr() const
 int TXEImgLS::ViewWidth() const
 {
     // The grid reserves its scrollbar's room within the list's own width.
-    return viewport()->width() + (verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0);
+    return viewport()->width() +
+           (verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0);
 }
 
 void TXEImgLS::ComputeLayout()
@@ -88,7 +88,7 @@ void TXEImgLS::ScrollTo(int target, bool rebuild, bool background)
     TScrollStep step = PlanScroll(FLayout, target, FTopDot, rebuild || !FPageValid);
     if (step.Rebuild) {
         FTopBufRow = step.TopBufRow;
-        BuildPage(true, background);
+        BuildPage(background);
     }
     Position = step.Position;
     UpdateScrollBar();
@@ -211,7 +211,7 @@ void TXEImgLS::RefreshPage(bool useThread)
 
 void TXEImgLS::Clear(bool refresh, bool notifyClear)
 {
-    FCellIdRollOver = FBtnIdRollOver = FPressId = -1;
+    FCellIdRollOver = FBtnIdRollOver = FPressBtnId = -1;
     FDragStat = 0;
     FDragTimer.stop();
     TCustomImgLS::Clear(false, notifyClear);

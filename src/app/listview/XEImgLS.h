@@ -61,6 +61,7 @@ public:
     const TCellMetrics& Metrics() const { return FMetrics; }
     void SetMetrics(const TCellMetrics& metrics);
     void SetCellSize(int width, int height);
+    const std::string& EmptyImageFile() const { return FEmptyImageFile; }
     void SetEmptyImageFile(const std::string& fileName);
     void SetHideEmptyImage(bool hide);
     void SetPosition(int position);
@@ -99,7 +100,6 @@ signals:
     void DoubleClicked();
     void KeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void Trace(const QString& line);
-    void ThumbnailDelivered(int id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -136,7 +136,7 @@ private:
     void MakeStockPictures();
 
     // Painting (XEImgLSPaint.cpp).
-    void BuildPage(bool force, bool background);
+    void BuildPage(bool background);
     void DrawCell(QPainter& p, int id, TILMouseStat state, std::vector<int>* missing);
     void DrawCellBody(QPainter& p, int id, const QRect& cell, TILMouseStat state, bool moved);
     void DrawCaptions(QPainter& p, const TThumbInfo& entry, int id, const QRect& cell,
@@ -188,7 +188,6 @@ private:
 
     int FCellIdRollOver = -1;
     int FBtnIdRollOver = -1;
-    int FPressId = -1;
     int FPressBtnId = -1;
     QPoint FPressPos;  // in whole-grid coordinates
     QPoint FDragPos;   // last pointer position in the view

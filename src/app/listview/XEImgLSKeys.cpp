@@ -16,15 +16,24 @@ namespace {
 std::optional<TListKey> CursorKey(int key)
 {
     switch (key) {
-    case Qt::Key_Left: return TListKey::Left;
-    case Qt::Key_Right: return TListKey::Right;
-    case Qt::Key_Up: return TListKey::Up;
-    case Qt::Key_Down: return TListKey::Down;
-    case Qt::Key_PageUp: return TListKey::PageUp;
-    case Qt::Key_PageDown: return TListKey::PageDown;
-    case Qt::Key_Home: return TListKey::Home;
-    case Qt::Key_End: return TListKey::End;
-    default: return std::nullopt;
+    case Qt::Key_Left:
+        return TListKey::Left;
+    case Qt::Key_Right:
+        return TListKey::Right;
+    case Qt::Key_Up:
+        return TListKey::Up;
+    case Qt::Key_Down:
+        return TListKey::Down;
+    case Qt::Key_PageUp:
+        return TListKey::PageUp;
+    case Qt::Key_PageDown:
+        return TListKey::PageDown;
+    case Qt::Key_Home:
+        return TListKey::Home;
+    case Qt::Key_End:
+        return TListKey::End;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -7,9 +7,9 @@
 #include "app/listview/BmpImage.h"
 #include "app/listview/FreedesktopThumbCache.h"
 #include "app/listview/ThumbLoader.h"
+#include "imagelist/DropDecision.h"
 #include "imaging/PictureFiles.h"
 #include "imaging/Resamplers.h"
-#include "imagelist/DropDecision.h"
 
 #include <QPainter>
 
@@ -72,7 +72,8 @@ void TXEImgLS::LoadSideButtons()
     for (const std::string& file : files) {
         QImage face;
         try {
-            face = ImageView(SmoothResize(LoadPicture(file), w, h)).convertToFormat(QImage::Format_RGB32);
+            face = ImageView(SmoothResize(LoadPicture(file), w, h))
+                       .convertToFormat(QImage::Format_RGB32);
         } catch (const std::exception&) {
             // An unreadable picture keeps its place as a grey face.
         }
@@ -167,7 +168,7 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
     PThumbInfo entry = job.Entry.lock();
     if (!entry) return;
     int id = (job.IdHint < Count() && FThumbLS[job.IdHint] == entry) ? job.IdHint
-                                                                       : PInfoToId(entry.get());
+                                                                     : PInfoToId(entry.get());
     if (id < 0) return; // the entry left the list while its picture was decoded
     bool wanted = !stale && !entry->bmp && entry->FileName == job.Request.FileName &&
                   entry->UserAngle == job.Request.UserAngle;
@@ -183,7 +184,6 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
     }
     if (result.NotFound) entry->NotFound = true;
     if (InBuffer(id)) RedrawCell(id, TILMouseStat::ntmNormal);
-    emit ThumbnailDelivered(id);
     if (++FDeliveredSinceSweep >= 64 || !FLoader->Alive()) DropFarThumbs();
 }
 

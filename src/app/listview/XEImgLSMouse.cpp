@@ -32,13 +32,13 @@ void TXEImgLS::mousePressEvent(QMouseEvent* event)
     TCellHit hit = HitAtView(pos);
     FPressPos = ToGrid(pos);
     FDragPos = pos.toPoint();
-    FPressId = hit.InCell ? hit.Id : -1;
     if (hit.InButton) {
         FPressBtnId = hit.Id;
         RedrawCell(hit.Id, TILMouseStat::ntmNormal);
         return;
     }
-    bool plain = !(MultiSelectOn && (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)));
+    bool plain =
+        !(MultiSelectOn && (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)));
     if (hit.InCell)
         PressOnEntry(hit.Id, event->modifiers());
     else

@@ -41,7 +41,7 @@ QRect TXEImgLS::ToBuffer(const TRect& r) const
     return ToQRect(r, FTopDot);
 }
 
-void TXEImgLS::BuildPage(bool, bool background)
+void TXEImgLS::BuildPage(bool background)
 {
     if (!qFuzzyCompare(Dpr(), FThumbDpr)) {
         for (const PThumbInfo& entry : FThumbLS)
@@ -134,7 +134,8 @@ void TXEImgLS::DrawCaptions(QPainter& p, const TThumbInfo& entry, int id, const 
     int y = CaptionTop(FLayout, cellR);
     QRect line(cell.left() + 2, y, cell.width() - 4, FLineHt);
     for (const std::string& text : lines) {
-        QString shown = metrics.elidedText(QString::fromStdString(text), Qt::ElideRight, line.width());
+        QString shown =
+            metrics.elidedText(QString::fromStdString(text), Qt::ElideRight, line.width());
         if (shadow) {
             p.setPen(palette().color(QPalette::Dark));
             p.drawText(line.translated(1, 1), Qt::AlignHCenter | Qt::AlignTop, shown);
@@ -158,8 +159,8 @@ void TXEImgLS::DrawSideButton(QPainter& p, const TThumbInfo& entry, const QRect&
             for (int y = 0; y < picture.height(); ++y) {
                 auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
                 for (int x = 0; x < picture.width(); ++x) {
-                    TRgb c = HotButton({uint8_t(qRed(row[x])), uint8_t(qGreen(row[x])),
-                                        uint8_t(qBlue(row[x]))});
+                    TRgb c = HotButton(
+                        {uint8_t(qRed(row[x])), uint8_t(qGreen(row[x])), uint8_t(qBlue(row[x]))});
                     row[x] = qRgb(c.r, c.g, c.b);
                 }
             }

@@ -46,9 +46,12 @@ TEST(CellCaption, LinesFollowTheFixedOrder)
 {
     unsigned all = ilmcName | ilmcTitle | ilmcSize | ilmcDate | ilmcUpdate | ilmcTopic;
     std::vector<std::string> lines = CaptionLines(Entry(), 41, all, {});
-    std::vector<std::string> expected = {"42  IMG_0042.JPG",  "Harbour",
-                                         "( Day one )",       "2.5MB, 4000x3000",
-                                         "作成日: 2023/07/04 09:05", "更新日: 2024/12/31 23:59"};
+    std::vector<std::string> expected = {"42  IMG_0042.JPG",
+                                         "Harbour",
+                                         "( Day one )",
+                                         "2.5MB, 4000x3000",
+                                         "作成日: 2023/07/04 09:05",
+                                         "更新日: 2024/12/31 23:59"};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(CountCaptionLines(all), 6);
 }

@@ -14,10 +14,14 @@ TEST(CellColors, CursorWinsOverSelection)
         bool cursor, selected;
         S drawn;
     } cases[] = {
-        {S::ntmReset, true, true, S::ntmSelect},      {S::ntmReset, true, false, S::ntmNormal},
-        {S::ntmNormal, true, true, S::ntmCursor},     {S::ntmNormal, false, true, S::ntmSelect},
-        {S::ntmNormal, false, false, S::ntmNormal},   {S::ntmRollOver, true, true, S::ntmRollOverCursor},
-        {S::ntmRollOver, false, true, S::ntmRollOverSelect}, {S::ntmRollOver, false, false, S::ntmRollOver},
+        {S::ntmReset, true, true, S::ntmSelect},
+        {S::ntmReset, true, false, S::ntmNormal},
+        {S::ntmNormal, true, true, S::ntmCursor},
+        {S::ntmNormal, false, true, S::ntmSelect},
+        {S::ntmNormal, false, false, S::ntmNormal},
+        {S::ntmRollOver, true, true, S::ntmRollOverCursor},
+        {S::ntmRollOver, false, true, S::ntmRollOverSelect},
+        {S::ntmRollOver, false, false, S::ntmRollOver},
         {S::ntmDown, true, true, S::ntmDown},
     };
     for (const Case& c : cases)

@@ -34,8 +34,8 @@ TEST(CellLayout, ColumnsReserveTheScrollbarAndOffset)
 TEST(CellLayout, RowsAndScrollRange)
 {
     TGridLayout g = MainWindowGrid(541, 400, 7, 0); // 2 columns, Gridh 183
-    EXPECT_EQ(g.RowNum, 3 + 3);                      // ceiling(400 / 183) + 3
-    EXPECT_EQ(g.MaxRowNum, 4);                       // ceiling(7 / 2)
+    EXPECT_EQ(g.RowNum, 3 + 3);                     // ceiling(400 / 183) + 3
+    EXPECT_EQ(g.MaxRowNum, 4);                      // ceiling(7 / 2)
     EXPECT_EQ(g.ScrollMax, 4 * 183);
     EXPECT_EQ(g.ScrollPageSize, 400);
     EXPECT_EQ(MainWindowGrid(541, 366, 0, 0).RowNum, 2 + 3);
@@ -93,11 +93,11 @@ TEST(CellLayout, HitTestFindsEntryAndInsertionPosition)
         int x, y, slot, id, insertId, markX, markY;
         bool inCell;
     } cases[] = {
-        {20, 10, 0, 0, 0, 10, 0, true},               // left half of entry 0
-        {10 + 150, 10, 0, 0, 1, 206, 0, true},        // right half: before entry 1
-        {10 + 196 + 2, 100, 1, 1, 1, 206, 0, false},  // in the slot's outer margin
+        {20, 10, 0, 0, 0, 10, 0, true},              // left half of entry 0
+        {10 + 150, 10, 0, 0, 1, 206, 0, true},       // right half: before entry 1
+        {10 + 196 + 2, 100, 1, 1, 1, 206, 0, false}, // in the slot's outer margin
         {10 + 196 * 2 + 190, 183 + 50, 5, -1, 5, 10 + 2 * 196, 183, false}, // empty slot
-        {0, 200, 3, 3, 3, 10, 183, false},            // left of the offset counts as column 0
+        {0, 200, 3, 3, 3, 10, 183, false}, // left of the offset counts as column 0
     };
     for (const Case& c : cases) {
         TCellHit hit = HitTest(g, c.x, c.y, 0, g.RowNum);
@@ -129,8 +129,7 @@ TEST(CellLayout, RubberBandSelectsCellsItTouches)
     // From inside cell 1 down into row 2 spans columns 1-2 of rows 0-2 that exist.
     EXPECT_EQ(EntriesTouching(g, SpanRect(300, 50, 420, 183 * 2 + 20)),
               (std::vector<int>{1, 2, 4, 5}));
-    EXPECT_EQ(EntriesTouching(g, SpanRect(20, 183 * 2 + 20, 700, 183 * 3)),
-              (std::vector<int>{6}));
+    EXPECT_EQ(EntriesTouching(g, SpanRect(20, 183 * 2 + 20, 700, 183 * 3)), (std::vector<int>{6}));
 }
 
 TEST(CellLayout, ScrollingRebuildsOnlyForJumps)
@@ -159,9 +158,9 @@ TEST(CellLayout, ViewFollowsTheCursor)
     TGridLayout g = MainWindowGrid(541, 400, 100, 0); // 2 columns, rows of 183
     int position = 183 * 10;                          // rows 10 and 11 fully visible
     EXPECT_EQ(FollowCursor(g, position, 21), position);
-    EXPECT_EQ(FollowCursor(g, position, 19), 183 * 9);                // one row up: top row
-    EXPECT_EQ(FollowCursor(g, position, 24), 183 * 13 - 400);         // row 12 last visible
-    EXPECT_EQ(FollowCursor(g, position, 80), 183 * 41 - 400);         // far below
+    EXPECT_EQ(FollowCursor(g, position, 19), 183 * 9);        // one row up: top row
+    EXPECT_EQ(FollowCursor(g, position, 24), 183 * 13 - 400); // row 12 last visible
+    EXPECT_EQ(FollowCursor(g, position, 80), 183 * 41 - 400); // far below
     EXPECT_EQ(FollowCursor(g, position, 0), 0);
 }
 

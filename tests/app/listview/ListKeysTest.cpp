@@ -23,11 +23,11 @@ TEST(ListKeys, CursorMovesByTheTable)
         int from, to;
         bool toTop;
     } cases[] = {
-        {K::Left, 4, 3, false},     {K::Left, 0, 0, true},       {K::Right, 4, 5, false},
-        {K::Right, 9, 9, false},    {K::Up, 4, 1, false},        {K::Up, 2, 2, false},
-        {K::Down, 4, 7, false},     {K::Down, 7, 7, false},      {K::Down, 6, 9, false},
-        {K::PageUp, 8, 2, false},   {K::PageUp, 3, 0, true},     {K::PageDown, 2, 8, false},
-        {K::PageDown, 5, 9, false}, {K::Home, 7, 0, false},      {K::End, 1, 9, false},
+        {K::Left, 4, 3, false},     {K::Left, 0, 0, true},   {K::Right, 4, 5, false},
+        {K::Right, 9, 9, false},    {K::Up, 4, 1, false},    {K::Up, 2, 2, false},
+        {K::Down, 4, 7, false},     {K::Down, 7, 7, false},  {K::Down, 6, 9, false},
+        {K::PageUp, 8, 2, false},   {K::PageUp, 3, 0, true}, {K::PageDown, 2, 8, false},
+        {K::PageDown, 5, 9, false}, {K::Home, 7, 0, false},  {K::End, 1, 9, false},
     };
     for (const Case& c : cases) {
         TCursorMove m = MoveCursor(c.key, c.from, 10, 3, 6);

@@ -3,7 +3,6 @@
 #include "ListViewTestFiles.h"
 #include "app/listview/FreedesktopThumbCache.h"
 
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -27,7 +26,8 @@ private slots:
     void NamesFollowTheFreedesktopRules()
     {
         TFreedesktopThumbCache cache("/cache");
-        QCOMPARE(TFreedesktopThumbCache::FileUri("/tmp/a b.jpg"), std::string("file:///tmp/a%20b.jpg"));
+        QCOMPARE(TFreedesktopThumbCache::FileUri("/tmp/a b.jpg"),
+                 std::string("file:///tmp/a%20b.jpg"));
         QCOMPARE(cache.ThumbPath("/tmp/a b.jpg", 256),
                  std::string("/cache/large/45f1b47640b52dc5428fd58ac89fec15.png"));
         QCOMPARE(cache.StoredSize(180, 160), 256);
@@ -124,7 +124,8 @@ private slots:
         QCOMPARE(r.Width, 180);
         QCOMPARE(r.Height, 135);
         QCOMPARE(r.Bmp->Width(), 90);
-        TThumbResult blank = MakeThumbnail({File("missing.jpg"), 90, 90, 0, false, true}, nullptr, nullptr);
+        TThumbResult blank =
+            MakeThumbnail({File("missing.jpg"), 90, 90, 0, false, true}, nullptr, nullptr);
         QCOMPARE(blank.Width, 64);
     }
 

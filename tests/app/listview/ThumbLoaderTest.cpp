@@ -59,11 +59,12 @@ struct TDelivery {
 class ThumbLoaderTest : public ::testing::Test {
 protected:
     ThumbLoaderTest()
-        : FLoader(FMain, 1, [this](const TThumbRequest& r) { return FMaker.Make(r); },
-                  [this](const TThumbJob& job, TThumbResult& result, bool stale) {
-                      EXPECT_TRUE(result.Bmp);
-                      FDelivered.push_back({job.Request.FileName, stale});
-                  })
+        : FLoader(
+              FMain, 1, [this](const TThumbRequest& r) { return FMaker.Make(r); },
+              [this](const TThumbJob& job, TThumbResult& result, bool stale) {
+                  EXPECT_TRUE(result.Bmp);
+                  FDelivered.push_back({job.Request.FileName, stale});
+              })
     {
     }
 

@@ -22,7 +22,10 @@ class TXEImgLSTest : public QObject {
     TStringList FPictures; // 12 small JPEGs, made once
     std::unique_ptr<TXEImgLS> FList;
 
-    std::string Path(const std::string& name) const { return FDir.path().toStdString() + "/" + name; }
+    std::string Path(const std::string& name) const
+    {
+        return FDir.path().toStdString() + "/" + name;
+    }
 
     // A list 600 × 500 without frame: 2 columns of 196 (600 - 17 - 10 = 573).
     void MakeList()
@@ -278,7 +281,7 @@ private slots:
         QCOMPARE(SelectedIds(), (std::vector<int>{3, 4}));
         QTest::keyClick(FList.get(), Qt::Key_End);
         QCOMPARE(FList->CursorId(), 11);
-        QVERIFY(FList->Position > 0); // the view follows the cursor
+        QVERIFY(FList->Position > 0);            // the view follows the cursor
         QTest::keyClick(FList.get(), Qt::Key_P); // every name starts with p: the next one, wrapped
         QCOMPARE(FList->CursorId(), 0);
         QCOMPARE(FList->Position, 0);
@@ -383,9 +386,8 @@ private slots:
         FList->IdToPInfo(1)->btnId = 3; // no such picture: a grey face
         FList->RefreshPage(true);
         int reported = -2;
-        FList->OnSelectButton = [&](TCustomImgLS&, int index, PThumbInfo&, const std::shared_ptr<TBmpScan>&) {
-            reported = index;
-        };
+        FList->OnSelectButton = [&](TCustomImgLS&, int index, PThumbInfo&,
+                                    const std::shared_ptr<TBmpScan>&) { reported = index; };
         TRect b0 = SideButtonRect(FList->Layout(), SlotCellRect(FList->Layout(), 0));
         TRect b1 = SideButtonRect(FList->Layout(), SlotCellRect(FList->Layout(), 1));
         QPoint c0((b0.Left + b0.Right) / 2, (b0.Top + b0.Bottom) / 2);
