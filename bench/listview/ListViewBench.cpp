@@ -215,7 +215,8 @@ int Bench(const std::string& work, int photos, int entries)
     Report("vipsthumbnail 180x160, xargs -P2 (the peer)", vipsMs, "ms", vipsMs, "vipsthumbnail");
     Report("all thumbnails loaded, cold cache", coldMs, "ms", vipsMs, "vipsthumbnail");
     Report("longest event-loop stall while loading (wall)", stall.Wall, "ms", 30, "30 ms");
-    Report("longest event-loop stall while loading (main-thread CPU)", stall.Cpu, "ms", 30, "30 ms");
+    Report("longest event-loop stall while loading (main-thread CPU)", stall.Cpu, "ms", 30,
+           "30 ms");
     Report("same list reopened, warm cache", warmMs, "ms", 1000, "1 s");
     Report("first screen after adding the entries (wall)", firstScreenMs, "ms", 300, "300 ms");
     Report("first screen after adding the entries (CPU)", firstScreenCpu, "ms", 300, "300 ms");

@@ -74,6 +74,11 @@ void TXEImgLS::UpdateScrollBar()
     bar->setPageStep(std::max(1, page));
     bar->setEnabled(page < FLayout.ScrollMax);
     bar->setValue(Position);
+    if (FLayout.ScrollMax != FShownScrollMax || FLayout.ScrollPageSize != FShownPageSize) {
+        FShownScrollMax = FLayout.ScrollMax;
+        FShownPageSize = FLayout.ScrollPageSize;
+        emit ScrollInfoChanged(FShownScrollMax, FShownPageSize);
+    }
 }
 
 bool TXEImgLS::InBuffer(int id) const
@@ -90,8 +95,10 @@ void TXEImgLS::ScrollTo(int target, bool rebuild, bool background)
         FTopBufRow = step.TopBufRow;
         BuildPage(background);
     }
+    bool moved = step.Position != Position;
     Position = step.Position;
     UpdateScrollBar();
+    if (moved) emit PositionChanged(Position);
     viewport()->update();
 }
 

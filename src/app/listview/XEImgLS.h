@@ -100,6 +100,9 @@ signals:
     void DoubleClicked();
     void KeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void Trace(const QString& line);
+    // OnChangeScrollInfo and OnChangeScrollPosition.
+    void ScrollInfoChanged(int scrollMax, int scrollPageSize);
+    void PositionChanged(int position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -171,6 +174,8 @@ private:
     unsigned FCaptionSet = ilmcName;
     TGridLayout FLayout;
     int FLineHt = 0;
+    int FShownScrollMax = -1;
+    int FShownPageSize = -1;
     QPixmap FBuffer;
     qreal FBufferDpr = 0;
     int FTopBufRow = 0;

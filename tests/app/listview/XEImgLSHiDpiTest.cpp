@@ -15,8 +15,8 @@ class TXEImgLSHiDpiTest : public QObject {
 private slots:
     void ThumbnailsAreMadeAtThePhysicalSize()
     {
-        std::string file = test::WriteJpeg(FDir.path().toStdString() + "/a.jpg", 640, 480,
-                                           {30, 60, 90});
+        std::string file =
+            test::WriteJpeg(FDir.path().toStdString() + "/a.jpg", 640, 480, {30, 60, 90});
         TXEImgLS list;
         list.SetThumbCacheFolder(FDir.path().toStdString() + "/cache");
         list.resize(600, 400);

@@ -5,6 +5,8 @@
 #include "app/listview/XEImgLS.h"
 
 #include <QDir>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include <QMimeData>
 #include <QScrollBar>
@@ -336,8 +338,13 @@ private slots:
 
     void ScrollingRebuildsOnlyForJumps()
     {
+        QSignalSpy info(FList.get(), &TXEImgLS::ScrollInfoChanged);
+        QSignalSpy moved(FList.get(), &TXEImgLS::PositionChanged);
         FList->AssignFileLS(Missing(200)); // 100 rows
         const TGridLayout& g = FList->Layout();
+        QVERIFY(!info.isEmpty());
+        QCOMPARE(info.last()[0].toInt(), 100 * g.Gridh);
+        QCOMPARE(info.last()[1].toInt(), 500);
         QCOMPARE(FList->verticalScrollBar()->maximum(), g.ScrollMax - 500);
         QCOMPARE(FList->verticalScrollBar()->pageStep(), 500);
         FList->SetPosition(g.Gridh);
@@ -346,6 +353,7 @@ private slots:
         QCOMPARE(FList->TopDot(), g.Gridh * 9);
         FList->SetPosition(1 << 24);
         QCOMPARE(FList->Position, g.ScrollMax - 500);
+        QCOMPARE(moved.last()[0].toInt(), FList->Position);
         QCOMPARE(FList->verticalScrollBar()->value(), FList->Position);
         QWheelEvent wheel(QPointF(50, 50), FList->mapToGlobal(QPointF(50, 50)), QPoint(),
                           QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -371,6 +379,27 @@ private slots:
         QDropEvent drop(QPointF(rightHalf), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(FList->viewport(), &drop);
         QCOMPARE(FList->Items(), (TStringList{before[0], FPictures[5], before[1], before[2]}));
+    }
+
+    void HintShowsTheFileFactsUnlessTheCaptionsDo()
+    {
+        FList->AssignFileLS({FPictures[0]});
+        QTRY_VERIFY_WITH_TIMEOUT(AllLoaded(), 10000);
+        FList->SetCaptionSet(ilmcName | ilmcSize);
+        QCOMPARE(FList->Layout().CaptionHt, 2 * QFontMetrics(FList->font()).height());
+        QPoint inPicture = FList->PictureRectInView(0).center();
+        QWidget* vp = FList->viewport();
+        QHelpEvent help(QEvent::ToolTip, inPicture, vp->mapToGlobal(inPicture));
+        QApplication::sendEvent(vp, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().startsWith("ファイル名:pic000.jpg\nサイズ:"));
+        QVERIFY(QToolTip::text().contains(",  640x480\n作成日:"));
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        FList->SetCaptionSet(ilmcName | ilmcSize | ilmcDate | ilmcUpdate);
+        QApplication::sendEvent(vp, &help);
+        QTest::qWait(20);
+        QVERIFY(!QToolTip::isVisible());
     }
 
     void SideButtonsShowTheirPictureAndReportClicks()
