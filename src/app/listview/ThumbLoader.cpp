@@ -6,6 +6,16 @@
 
 namespace qor {
 
+namespace {
+
+bool SameRequest(const TThumbRequest& a, const TThumbRequest& b)
+{
+    return a.FileName == b.FileName && a.BoxWidth == b.BoxWidth && a.BoxHeight == b.BoxHeight &&
+           a.UserAngle == b.UserAngle && a.Smooth == b.Smooth && a.ExifRotation == b.ExifRotation;
+}
+
+} // namespace
+
 TThumbLoader::TThumbLoader(TDispatcher& mainThread, int threadCount, TMake make, TDeliver deliver)
     : FMainThread(mainThread), FMake(std::move(make)), FDeliver(std::move(deliver))
 {
@@ -39,6 +49,8 @@ void TThumbLoader::Urgent(TThumbJob job)
         std::lock_guard lock(FLock);
         TKey key = job.Entry.lock().get();
         if (!key) return;
+        auto running = FRunning.find(key);
+        if (running != FRunning.end() && SameRequest(running->second, job.Request)) return;
         job.Generation = FGeneration;
         FJobs[key] = std::move(job);
         FUrgent.push_front(key);
@@ -70,6 +82,7 @@ std::vector<std::weak_ptr<TThumbInfo>> TThumbLoader::Stop()
     for (auto& [key, job] : FJobs)
         dropped.push_back(job.Entry);
     FJobs.clear();
+    FRunning.clear(); // their results come stale: the same requests may be made again
     FUrgent.clear();
     FIdle.clear();
     return dropped;
@@ -82,7 +95,7 @@ bool TThumbLoader::Alive() const
 }
 
 // Picks the next job: visible cells first; keys whose job was already taken are skipped.
-bool TThumbLoader::Take(TThumbJob& job)
+bool TThumbLoader::Take(TThumbJob& job, TKey& taken)
 {
     std::unique_lock lock(FLock);
     for (;;) {
@@ -98,6 +111,8 @@ bool TThumbLoader::Take(TThumbJob& job)
         if (it == FJobs.end()) continue;
         job = std::move(it->second);
         FJobs.erase(it);
+        FRunning[key] = job.Request;
+        taken = key;
         ++FBusy;
         return true;
     }
@@ -108,19 +123,24 @@ void TThumbLoader::Run()
     // The loaders give way to everything else the desktop does.
     setpriority(PRIO_PROCESS, 0, 19);
     TThumbJob job;
-    while (Take(job)) {
+    TKey key = nullptr;
+    while (Take(job, key)) {
         TThumbResult result;
         try {
             result = FMake(job.Request);
         } catch (const std::exception&) {
             result = {}; // out of memory or the like: no thumbnail for this entry
         }
-        Finish(std::move(job), std::move(result));
+        Finish(key, std::move(job), std::move(result));
     }
 }
 
-void TThumbLoader::Finish(TThumbJob job, TThumbResult result)
+void TThumbLoader::Finish(TKey key, TThumbJob job, TThumbResult result)
 {
+    {
+        std::lock_guard lock(FLock);
+        FRunning.erase(key);
+    }
     auto step = [this, alive = FAlive, job = std::move(job), result = std::move(result)]() mutable {
         if (!alive->load()) return;
         bool stale;

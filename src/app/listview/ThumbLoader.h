@@ -46,6 +46,8 @@ public:
     TThumbLoader(const TThumbLoader&) = delete;
     TThumbLoader& operator=(const TThumbLoader&) = delete;
 
+    // A job for an entry already queued moves ahead; one whose same request is being made
+    // now is dropped.
     void Urgent(TThumbJob job);
     void Idle(std::vector<TThumbJob> jobs);
     // Drops the queued jobs and answers their entries; decodes running now are delivered stale.
@@ -58,8 +60,8 @@ public:
 private:
     using TKey = const TThumbInfo*;
     void Run();
-    bool Take(TThumbJob& job);
-    void Finish(TThumbJob job, TThumbResult result);
+    bool Take(TThumbJob& job, TKey& key);
+    void Finish(TKey key, TThumbJob job, TThumbResult result);
 
     TDispatcher& FMainThread;
     TMake FMake;
@@ -69,6 +71,7 @@ private:
     std::deque<TKey> FUrgent;
     std::deque<TKey> FIdle;
     std::unordered_map<TKey, TThumbJob> FJobs;
+    std::unordered_map<TKey, TThumbRequest> FRunning;
     uint64_t FGeneration = 1;
     int FBusy = 0;
     bool FQuit = false;

@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <set>
 #include <string>
 
 namespace qor {
@@ -203,6 +204,8 @@ private:
     std::unique_ptr<TThumbStore> FStore;
     std::unique_ptr<TThumbLoader> FLoader;
     int FDeliveredSinceSweep = 0;
+    // Entries whose picture could not be decoded: background loading leaves them.
+    std::set<std::weak_ptr<TThumbInfo>, std::owner_less<>> FFailed;
 };
 
 } // namespace qor

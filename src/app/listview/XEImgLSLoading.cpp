@@ -127,12 +127,13 @@ TThumbJob TXEImgLS::JobFor(int id) const
 }
 
 // Cells ask in the order given; the loader serves the newest request first, so they are
-// handed over last to first.
+// handed over last to first. An entry waiting in the idle queue moves ahead; one that could
+// not be decoded is tried again only by drawing-time loading.
 void TXEImgLS::RequestThumbs(const std::vector<int>& ids, bool drawingTime)
 {
     for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
         PThumbInfo entry = IdToPInfo(*it);
-        if (!entry || entry->bmp || (entry->InThread && !drawingTime)) continue;
+        if (!entry || entry->bmp || (!drawingTime && FFailed.count(entry))) continue;
         entry->InThread = true;
         FLoader->Urgent(JobFor(*it));
     }
@@ -153,6 +154,7 @@ void TXEImgLS::StartBackgroundLoading()
 
 void TXEImgLS::StopLoaders()
 {
+    std::erase_if(FFailed, [](const std::weak_ptr<TThumbInfo>& e) { return e.expired(); });
     // Entries whose job is forgotten may be taken again by a later load.
     for (const std::weak_ptr<TThumbInfo>& weak : FLoader->Stop())
         if (PThumbInfo entry = weak.lock()) entry->InThread = false;
@@ -174,8 +176,11 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
                   entry->UserAngle == job.Request.UserAngle;
     // A picture that cannot be decoded keeps its placeholder and is not tried again by the
     // background loaders.
-    entry->InThread = wanted && !result.Bmp && !result.NotFound;
+    bool failed = wanted && !result.Bmp && !result.NotFound;
+    entry->InThread = failed;
+    if (failed) FFailed.insert(entry);
     if (!wanted) return;
+    FFailed.erase(std::weak_ptr<TThumbInfo>(entry));
     entry->bmp = result.Bmp;
     if (result.Bmp || result.NotFound) {
         entry->Width = result.Width;

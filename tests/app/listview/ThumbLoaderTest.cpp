@@ -129,6 +129,23 @@ TEST_F(ThumbLoaderTest, AnEntryQueuedTwiceIsMadeOnce)
     EXPECT_EQ(FMaker.Made(), (std::vector<std::string>{"first", "x", "y"}));
 }
 
+TEST_F(ThumbLoaderTest, TheRequestBeingMadeIsNotQueuedAgain)
+{
+    FMaker.Hold("running");
+    TThumbJob job = Job("running");
+    FLoader.Urgent(job);
+    FMaker.WaitUntilMade(1);
+    FLoader.Urgent(job); // the cell is drawn again while its picture is made
+    TThumbJob turned = job;
+    turned.Request.UserAngle = 90; // a new request for the same entry is queued
+    FLoader.Urgent(turned);
+    FMaker.Release();
+    RunUntilDelivered(2);
+    FMain.RunUntil([&] { return !FLoader.Alive(); });
+    EXPECT_EQ(FDelivered.size(), 2u);
+    EXPECT_EQ(FMaker.Made(), (std::vector<std::string>{"running", "running"}));
+}
+
 TEST_F(ThumbLoaderTest, StopForgetsTheQueueAndMarksTheRunningJobStale)
 {
     FMaker.Hold("running");
