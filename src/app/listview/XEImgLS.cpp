@@ -7,12 +7,12 @@
 #include "app/listview/ThumbLoader.h"
 #include "util/UnitMsg.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
-#include <QWindow>
 
-#include <cmath>
+#include <algorithm>
 
 namespace qor {
 

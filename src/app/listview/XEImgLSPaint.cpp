@@ -6,7 +6,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace qor {
 
