@@ -1,0 +1,15 @@
+// Between the core's working pictures (24-bit rows of blue, green, red) and Qt's images.
+#pragma once
+
+#include "imaging/TBmpScan.h"
+
+#include <QImage>
+
+namespace qor {
+
+// An image over the picture's own pixels (no copy): valid while the picture lives unchanged.
+QImage ImageView(const TBmpScan& picture);
+// A 24-bit picture of the image, any transparency composited over white.
+TBmpScan PictureFromImage(const QImage& image);
+
+} // namespace qor
