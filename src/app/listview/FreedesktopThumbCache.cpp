@@ -1,6 +1,6 @@
 #include "app/listview/FreedesktopThumbCache.h"
 
-#include "app/listview/BmpImage.h"
+#include "app/widgets/BmpImage.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -140,7 +140,7 @@ void TFreedesktopThumbCache::Save(const std::string& fileName, int32_t size,
 {
     std::string mtime = MTimeText(fileName);
     if (mtime.empty()) return;
-    WriteAtomic(ThumbPath(fileName, size), ImageView(upright), FileUri(fileName), mtime);
+    WriteAtomic(ThumbPath(fileName, size), ImageOf(upright), FileUri(fileName), mtime);
 }
 
 bool TFreedesktopThumbCache::KnownFailure(const std::string& fileName)

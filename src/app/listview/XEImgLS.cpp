@@ -2,7 +2,7 @@
 #include "app/listview/XEImgLS.h"
 
 #include "app/QtDispatcher.h"
-#include "app/listview/BmpImage.h"
+#include "app/widgets/BmpImage.h"
 #include "app/listview/FreedesktopThumbCache.h"
 #include "app/listview/ThumbLoader.h"
 #include "util/UnitMsg.h"
@@ -253,7 +253,7 @@ void TXEImgLS::changeEvent(QEvent* event)
 std::shared_ptr<TBmpScan> TXEImgLS::ComparedThumb(const TBmpScan& thumb, int drawCount)
 {
     if (drawCount <= 0 || thumb.Empty()) return std::make_shared<TBmpScan>(thumb);
-    QImage image = ImageView(thumb).convertToFormat(QImage::Format_RGB32);
+    QImage image = ImageOf(thumb).convertToFormat(QImage::Format_RGB32);
     QPainter p(&image);
     QFont countFont = font();
     countFont.setPointSize(50);

@@ -4,7 +4,7 @@
 #include "app/listview/XEImgLS.h"
 
 #include "app/QtDispatcher.h"
-#include "app/listview/BmpImage.h"
+#include "app/widgets/BmpImage.h"
 #include "app/listview/FreedesktopThumbCache.h"
 #include "app/listview/ThumbLoader.h"
 #include "imagelist/DropDecision.h"
@@ -54,7 +54,7 @@ void TXEImgLS::MakeStockPictures()
     int w = std::max(1, int(std::lround(FMetrics.CellWd * FThumbDpr)));
     int h = std::max(1, int(std::lround(FMetrics.CellHt * FThumbDpr)));
     TBmpScan reading = LoadResourcePicture("IMGREADING", ".png");
-    FPlaceholder = ImageView(FitBitmap(reading, w, h, true)).copy();
+    FPlaceholder = ImageOf(FitBitmap(reading, w, h, true)).copy();
 }
 
 void TXEImgLS::LoadSideButtons()
@@ -72,7 +72,7 @@ void TXEImgLS::LoadSideButtons()
     for (const std::string& file : files) {
         QImage face;
         try {
-            face = ImageView(SmoothResize(LoadPicture(file), w, h))
+            face = ImageOf(SmoothResize(LoadPicture(file), w, h))
                        .convertToFormat(QImage::Format_RGB32);
         } catch (const std::exception&) {
             // An unreadable picture keeps its place as a grey face.

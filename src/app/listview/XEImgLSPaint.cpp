@@ -2,7 +2,7 @@
 // it, and the view shows its part of it with the drag and rubber-band overlays on top.
 #include "app/listview/XEImgLS.h"
 
-#include "app/listview/BmpImage.h"
+#include "app/widgets/BmpImage.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -101,7 +101,7 @@ void TXEImgLS::DrawCellBody(QPainter& p, int id, const QRect& cell, TILMouseStat
     }
     TRect cellR{cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()};
     TRect box = PictureBox(FLayout, cellR);
-    QImage picture = entry.bmp ? ImageView(*entry.bmp) : FPlaceholder;
+    QImage picture = entry.bmp ? ImageOf(*entry.bmp) : FPlaceholder;
     QSize logical = picture.size() / FThumbDpr;
     TRect imgR = PlacePicture(box, logical.width(), logical.height());
     QRect target(imgR.Left, imgR.Top, imgR.Width(), imgR.Height());

@@ -1,5 +1,4 @@
-// A picture of the imaging code seen as a QImage without copying: painting on the image of a
-// writable picture draws into the picture itself.
+// Between the core's working pictures (24-bit rows of blue, green, red) and Qt's images.
 #pragma once
 
 #include "imaging/TBmpScan.h"
@@ -8,18 +7,11 @@
 
 namespace qor {
 
-inline QImage ImageOf(TBmpScan& picture)
-{
-    if (picture.Empty()) return {};
-    return QImage(picture.Row(0), picture.Width(), picture.Height(),
-                  static_cast<qsizetype>(picture.Stride()), QImage::Format_BGR888);
-}
-
-inline QImage ImageOf(const TBmpScan& picture)
-{
-    if (picture.Empty()) return {};
-    return QImage(picture.Row(0), picture.Width(), picture.Height(),
-                  static_cast<qsizetype>(picture.Stride()), QImage::Format_BGR888);
-}
+// An image over the picture's own pixels (no copy): valid while the picture lives unchanged;
+// painting on the image of a writable picture draws into the picture itself.
+QImage ImageOf(TBmpScan& picture);
+QImage ImageOf(const TBmpScan& picture);
+// A 24-bit picture of the image, any transparency composited over white.
+TBmpScan PictureFromImage(const QImage& image);
 
 } // namespace qor

@@ -1,7 +1,7 @@
 #include "app/support/AppTestEnv.h"
 
 #include "ListViewTestFiles.h"
-#include "app/listview/BmpImage.h"
+#include "app/widgets/BmpImage.h"
 #include "app/listview/XEImgLS.h"
 
 #include <QDir>
@@ -440,11 +440,11 @@ private slots:
         std::shared_ptr<TBmpScan> plain = FList->GetComparedThumb(false);
         std::shared_ptr<TBmpScan> counted = FList->GetComparedThumb(true);
         QVERIFY(plain && counted);
-        QCOMPARE(ImageView(*plain), ImageView(*FList->IdToPInfo(1)->bmp));
-        QVERIFY(ImageView(*counted) != ImageView(*plain));
+        QCOMPARE(ImageOf(*plain), ImageOf(*FList->IdToPInfo(1)->bmp));
+        QVERIFY(ImageOf(*counted) != ImageOf(*plain));
         FList->SetItemIndex(0);
         QVERIFY(FList->CompareSelInfo());
-        QCOMPARE(ImageView(*FList->GetComparedThumb(true)), ImageView(*FList->IdToPInfo(0)->bmp));
+        QCOMPARE(ImageOf(*FList->GetComparedThumb(true)), ImageOf(*FList->IdToPInfo(0)->bmp));
     }
 
     void FarThumbnailsAreDroppedWithinTheMemoryLimit()

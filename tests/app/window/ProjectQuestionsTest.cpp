@@ -84,6 +84,8 @@ void TProjectQuestionsTest::ClosingAChangedProjectAsksAndYesLeavesTheHistoryCoun
     auto window = NewWindow();
     std::string path = SavedProject(*window, dir, 2);
     window->XEImgLS1().MergeFiles(SamplePictures(1), "", -1);
+    // While thumbnails load the close waits for the loaders, and only then asks.
+    QTRY_VERIFY(!window->XEImgLS1().LoadersAlive());
     TScriptedAnswers answers;
     answers.Answers = {mbCancel};
     QVERIFY(!window->close());

@@ -42,7 +42,8 @@ inline std::unique_ptr<TFrmSlider1> NewWindow()
     auto window = std::make_unique<TFrmSlider1>();
     window->OnCreateChildForm({"qorgallery-gui"});
     window->show();
-    QTest::qWaitFor([&window] { return window->FirstShowDone(); }, 5000);
+    if (!QTest::qWaitFor([&window] { return window->FirstShowDone(); }, 5000))
+        qWarning("the window's first show did not come");
     return window;
 }
 

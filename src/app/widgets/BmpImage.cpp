@@ -1,4 +1,4 @@
-#include "app/listview/BmpImage.h"
+#include "app/widgets/BmpImage.h"
 
 #include <QPainter>
 
@@ -6,7 +6,14 @@
 
 namespace qor {
 
-QImage ImageView(const TBmpScan& picture)
+QImage ImageOf(TBmpScan& picture)
+{
+    if (picture.Empty() || picture.BitsPerPixel() != 24) return {};
+    return QImage(picture.Row(0), picture.Width(), picture.Height(),
+                  static_cast<qsizetype>(picture.Stride()), QImage::Format_BGR888);
+}
+
+QImage ImageOf(const TBmpScan& picture)
 {
     if (picture.Empty() || picture.BitsPerPixel() != 24) return {};
     return QImage(picture.Row(0), picture.Width(), picture.Height(),
