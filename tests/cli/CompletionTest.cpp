@@ -34,7 +34,9 @@ protected:
         FILE* pipe = popen(command.c_str(), "r");
         std::array<char, 512> buffer{};
         while (pipe && fgets(buffer.data(), buffer.size(), pipe)) out += buffer.data();
-        if (pipe) EXPECT_EQ(pclose(pipe), 0) << out;
+        if (pipe) {
+            EXPECT_EQ(pclose(pipe), 0) << out;
+        }
         std::set<std::string> offered;
         std::istringstream lines(out);
         for (std::string line; std::getline(lines, line);)

@@ -12,6 +12,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +137,44 @@ private slots:
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
         qInfo("%d visible texts checked", checked);
+    }
+
+    void WalkFindsTextLeftInJapanese()
+    {
+        InstallTranslators(*qApp, QStringLiteral("en"), FFolder);
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("Settings"));
+        auto* tabs = new QTabWidget(&window);
+        tabs->addTab(new QLabel(QStringLiteral("画像一覧")), QStringLiteral("Pictures"));
+        auto* menu = new QMenu(QStringLiteral("File"), &window);
+        menu->addAction(QStringLiteral("開く(&O)"));
+        QStringList japanese;
+        for (const QString& text : VisibleTexts(&window))
+            if (HasJapanese(text)) japanese << text;
+        QVERIFY2(japanese.contains(QStringLiteral("画像一覧")), qPrintable(japanese.join(u'|')));
+        QVERIFY2(japanese.contains(QStringLiteral("開く(&O)")), qPrintable(japanese.join(u'|')));
+    }
+
+    // Every text of the sources that goes through tr() has its English translation: lupdate,
+    // run over the sources into a copy of the translation, finds nothing unfinished.
+    void EverySourceTextHasATranslation()
+    {
+        QTemporaryDir dir;
+        QString copy = dir.filePath(QStringLiteral("qorgallery_en.ts"));
+        QVERIFY(QFile::copy(QStringLiteral(QOR_SOURCE_DIR "/translations/qorgallery_en.ts"), copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(QOR_LUPDATE),
+                      {QStringLiteral("-I"), QStringLiteral(QOR_SOURCE_DIR "/src"), QStringLiteral("-no-obsolete"),
+                       QStringLiteral("-locations"), QStringLiteral("none"),
+                       QStringLiteral(QOR_SOURCE_DIR "/src/app"), QStringLiteral("-ts"), copy});
+        QVERIFY(lupdate.waitForFinished(60000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        QFile ts(copy);
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(ts.readAll());
+        QVERIFY(text.count(QStringLiteral("<message>")) >= 5);
+        QCOMPARE(text.count(QStringLiteral("type=\"unfinished\"")), 0);
     }
 };
 
