@@ -55,13 +55,21 @@ std::string MimePackage()
 )";
 }
 
-// A value of Exec quoted as the desktop entry specification asks.
-std::string QuotedExec(const fs::path& program)
+// The program as the first word of Exec: quoted, as the desktop entry specification asks, only
+// when it holds a reserved character, since simple launchers (xdg-open outside the big
+// desktops) take the word as it stands.
+std::string ExecWord(const fs::path& program)
 {
+    const std::string path = program.string();
+    std::string word;
+    for (char c : path) {
+        if (c == '%') word += '%';
+        word += c;
+    }
+    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=") == std::string::npos) return word;
     std::string quoted = "\"";
-    for (char c : program.string()) {
+    for (char c : word) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-        if (c == '%') quoted += '%';
         quoted += c;
     }
     return quoted + "\"";
@@ -76,7 +84,7 @@ std::string DesktopEntry(const fs::path& program)
            "Comment=Make an HTML5 picture gallery\n"
            "Comment[ja]=HTML5の画像ギャラリーを作成します\n"
            "Icon=io.github.qorgallery.QorGallery\n"
-           "Exec=" + QuotedExec(program) + " %f\n"
+           "Exec=" + ExecWord(program) + " %f\n"
            "MimeType=" + ProjectMimeType + ";\n"
            "Categories=Graphics;Photography;\n"
            "Terminal=false\n";
@@ -242,11 +250,17 @@ bool IsAssociated(const TXdgDirs& dirs)
 {
     bool known = KnowsMimeType(dirs.DataHome);
     for (const fs::path& dir : dirs.DataDirs) known = known || KnowsMimeType(dir);
-    std::string defaults = GetIniValue(ReadText(dirs.ConfigHome / "mimeapps.list"), DefaultsSection,
-                                       ProjectMimeType);
     std::error_code ec;
     bool entry = fs::exists(dirs.DataHome / "applications" / DesktopId, ec) || !InstalledEntry(dirs).empty();
-    return known && entry && defaults.starts_with(DesktopId);
+    if (!known || !entry) return false;
+    // The user's choice decides; without one, the handlers the installed entries declare
+    // (the desktop's cache of them), the first being the default.
+    std::string handler = GetIniValue(ReadText(dirs.ConfigHome / "mimeapps.list"), DefaultsSection,
+                                      ProjectMimeType);
+    for (size_t i = 0; handler.empty() && i < dirs.DataDirs.size(); ++i)
+        handler = GetIniValue(ReadText(dirs.DataDirs[i] / "applications/mimeinfo.cache"), "MIME Cache",
+                              ProjectMimeType);
+    return handler.starts_with(DesktopId);
 }
 
 } // namespace qor

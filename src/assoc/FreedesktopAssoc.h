@@ -38,8 +38,9 @@ TXdgDirs UserXdgDirs();
 // the file that could not be written.
 void AssociateProjectFiles(const std::filesystem::path& program, const TXdgDirs& dirs);
 
-// True when the MIME type is known to the user's or the system's MIME packages, the default
-// of mimeapps.list is our desktop entry, and that entry exists.
+// True when the MIME type is known to the user's or the system's MIME packages, our desktop
+// entry exists, and it is the type's default: the user's in mimeapps.list or, when the user
+// chose none, the first handler of the system's mimeinfo.cache (as after installing the package).
 bool IsAssociated(const TXdgDirs& dirs);
 
 // The ini-style text (such as mimeapps.list) with key=value set in a section, added when

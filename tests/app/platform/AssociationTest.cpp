@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -54,7 +55,7 @@ TEST_F(AssociationTest, AssociatingWritesTypeEntryAndDefaultAndKeepsOtherDefault
     EXPECT_EQ(GetIniValue(list, "Default Applications", "text/plain"), "editor.desktop");
     EXPECT_EQ(GetIniValue(list, "Default Applications", ProjectMimeType), DesktopId);
     std::string entry = ReadAll(FDir / "data/applications" / DesktopId);
-    EXPECT_EQ(GetIniValue(entry, "Desktop Entry", "Exec"), "\"" + Program().string() + "\" %f");
+    EXPECT_EQ(GetIniValue(entry, "Desktop Entry", "Exec"), "\"" + Program().string() + "\" %f"); // a blank: quoted
     EXPECT_EQ(GetIniValue(entry, "Desktop Entry", "MimeType"), std::string(ProjectMimeType) + ";");
     std::string type = ReadAll(FDir / "data/mime/packages/qorgallery-project.xml");
     EXPECT_NE(type.find(R"(<glob pattern="*.qor" case-sensitive="false"/>)"), std::string::npos);
@@ -74,6 +75,18 @@ TEST_F(AssociationTest, InstalledEntryOfTheSameProgramIsUsedAsItIs)
     AssociateProjectFiles(program, Dirs());
     EXPECT_FALSE(fs::exists(FDir / "data/applications" / DesktopId));
     EXPECT_TRUE(IsAssociated(Dirs()));
+}
+
+TEST_F(AssociationTest, InstalledPackageIsTheDefaultUntilTheUserChoosesAnother)
+{
+    FDir.Write(std::string("system/applications/") + DesktopId, "[Desktop Entry]\nExec=qorgallery-gui %f\n");
+    FDir.Write("system/mime/packages/qorgallery.xml", ReadAll(std::string(QOR_SOURCE_DIR) + "/packaging/qorgallery.xml"));
+    EXPECT_FALSE(IsAssociated(Dirs())); // the desktop has not yet listed the entry's types
+    FDir.Write("system/applications/mimeinfo.cache",
+               std::string("[MIME Cache]\n") + ProjectMimeType + "=" + DesktopId + ";other.desktop;\n");
+    EXPECT_TRUE(IsAssociated(Dirs()));
+    FDir.Write("config/mimeapps.list", std::string("[Default Applications]\n") + ProjectMimeType + "=other.desktop\n");
+    EXPECT_FALSE(IsAssociated(Dirs()));
 }
 
 TEST_F(AssociationTest, DefaultOfAnotherProgramIsNoAssociation)
@@ -122,6 +135,21 @@ TEST_F(AssociationProgramTest, RunsFromTheCommandLineAndXdgMimeAgrees)
     EXPECT_NE(globs.find(std::string(":") + ProjectMimeType + ":*.qor"), std::string::npos) << globs;
     EXPECT_EQ(Output(std::string("xdg-mime query default ") + ProjectMimeType),
               std::string(DesktopId) + "\n");
+}
+
+TEST_F(AssociationProgramTest, XdgOpenStartsTheAssociatedProgramWithTheProject)
+{
+    if (RunProgram({"sh", "-c", "command -v xdg-open && command -v mimetype"}, 10000) != 0)
+        GTEST_SKIP() << "xdg-utils or libfile-mimeinfo-perl is not installed";
+    // A stand-in for the desktop program that notes what it was asked to open.
+    fs::path opened = FDir / "opened.txt";
+    fs::path program = FDir.Write("bin/qorgallery-gui", "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() + "'\n");
+    fs::permissions(program, fs::perms::owner_all);
+    ASSERT_EQ(RunProgram({FAssoc, program.string()}, 30000), 0);
+    fs::path project = FDir.Write("Summer Trip.QOR", "QorSlider project");
+    ASSERT_EQ(RunProgram({"env", "XDG_CURRENT_DESKTOP=", "DISPLAY=:0", "xdg-open", project.string()}, 30000), 0);
+    for (int i = 0; i < 100 && !fs::exists(opened); ++i) usleep(50000);
+    EXPECT_EQ(ReadAll(opened), project.string());
 }
 
 } // namespace
