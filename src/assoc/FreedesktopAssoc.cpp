@@ -45,7 +45,8 @@ std::string MimePackage()
 {
     return std::string(R"(<?xml version="1.0" encoding="UTF-8"?>
 <mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
-  <mime-type type=")") + ProjectMimeType + R"(">
+  <mime-type type=")") +
+           ProjectMimeType + R"(">
     <comment>Qorika HTML5 Gallery project</comment>
     <comment xml:lang="ja">QorikaHTML5ギャラリー プロジェクト</comment>
     <icon name="application-x-qorika-project"/>
@@ -84,8 +85,12 @@ std::string DesktopEntry(const fs::path& program)
            "Comment=Make an HTML5 picture gallery\n"
            "Comment[ja]=HTML5の画像ギャラリーを作成します\n"
            "Icon=io.github.qorgallery.QorGallery\n"
-           "Exec=" + ExecWord(program) + " %f\n"
-           "MimeType=" + ProjectMimeType + ";\n"
+           "Exec=" +
+           ExecWord(program) +
+           " %f\n"
+           "MimeType=" +
+           ProjectMimeType +
+           ";\n"
            "Categories=Graphics;Photography;\n"
            "Terminal=false\n";
 }
@@ -147,7 +152,8 @@ std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -166,7 +172,8 @@ TXdgDirs UserXdgDirs()
                                                  : fs::path(Env("XDG_DATA_HOME"));
     dirs.ConfigHome = Env("XDG_CONFIG_HOME").empty() ? fs::path(home) / ".config"
                                                      : fs::path(Env("XDG_CONFIG_HOME"));
-    std::string dataDirs = Env("XDG_DATA_DIRS").empty() ? "/usr/local/share:/usr/share" : Env("XDG_DATA_DIRS");
+    std::string dataDirs =
+        Env("XDG_DATA_DIRS").empty() ? "/usr/local/share:/usr/share" : Env("XDG_DATA_DIRS");
     std::istringstream in(dataDirs);
     for (std::string dir; std::getline(in, dir, ':');)
         if (!dir.empty()) dirs.DataDirs.emplace_back(dir);
@@ -178,14 +185,16 @@ std::string GetIniValue(const std::string& text, const std::string& section, con
     bool inSection = false;
     for (const std::string& raw : Lines(text)) {
         std::string line = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
-        if (IsSectionHeader(line)) inSection = line == "[" + section + "]";
-        else if (inSection && line.starts_with(key + "=")) return line.substr(key.size() + 1);
+        if (IsSectionHeader(line))
+            inSection = line == "[" + section + "]";
+        else if (inSection && line.starts_with(key + "="))
+            return line.substr(key.size() + 1);
     }
     return {};
 }
 
-std::string SetIniValue(const std::string& text, const std::string& section,
-                        const std::string& key, const std::string& value)
+std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
+                        const std::string& value)
 {
     std::vector<std::string> lines = Lines(text);
     const std::string header = "[" + section + "]", setting = key + "=" + value;
@@ -214,7 +223,8 @@ std::string SetIniValue(const std::string& text, const std::string& section,
         lines.insert(lines.begin() + static_cast<long>(insertAt), setting);
     }
     std::string result;
-    for (const std::string& line : lines) result += line + "\n";
+    for (const std::string& line : lines)
+        result += line + "\n";
     return result;
 }
 
@@ -242,24 +252,27 @@ void AssociateProjectFiles(const fs::path& program, const TXdgDirs& dirs)
     text = SetIniValue(text, DefaultsSection, ProjectMimeType, DesktopId);
     std::string added = GetIniValue(text, AddedSection, ProjectMimeType);
     if (added.find(DesktopId) == std::string::npos)
-        text = SetIniValue(text, AddedSection, ProjectMimeType, std::string(DesktopId) + ";" + added);
+        text =
+            SetIniValue(text, AddedSection, ProjectMimeType, std::string(DesktopId) + ";" + added);
     WriteText(list, text);
 }
 
 bool IsAssociated(const TXdgDirs& dirs)
 {
     bool known = KnowsMimeType(dirs.DataHome);
-    for (const fs::path& dir : dirs.DataDirs) known = known || KnowsMimeType(dir);
+    for (const fs::path& dir : dirs.DataDirs)
+        known = known || KnowsMimeType(dir);
     std::error_code ec;
-    bool entry = fs::exists(dirs.DataHome / "applications" / DesktopId, ec) || !InstalledEntry(dirs).empty();
+    bool entry =
+        fs::exists(dirs.DataHome / "applications" / DesktopId, ec) || !InstalledEntry(dirs).empty();
     if (!known || !entry) return false;
     // The user's choice decides; without one, the handlers the installed entries declare
     // (the desktop's cache of them), the first being the default.
-    std::string handler = GetIniValue(ReadText(dirs.ConfigHome / "mimeapps.list"), DefaultsSection,
-                                      ProjectMimeType);
+    std::string handler =
+        GetIniValue(ReadText(dirs.ConfigHome / "mimeapps.list"), DefaultsSection, ProjectMimeType);
     for (size_t i = 0; handler.empty() && i < dirs.DataDirs.size(); ++i)
-        handler = GetIniValue(ReadText(dirs.DataDirs[i] / "applications/mimeinfo.cache"), "MIME Cache",
-                              ProjectMimeType);
+        handler = GetIniValue(ReadText(dirs.DataDirs[i] / "applications/mimeinfo.cache"),
+                              "MIME Cache", ProjectMimeType);
     return handler.starts_with(DesktopId);
 }
 

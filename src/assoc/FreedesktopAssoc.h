@@ -1,7 +1,8 @@
 // The association of project files with the desktop program, the freedesktop way and for
 // the user alone (no administrator rights):
 //
-//   $XDG_DATA_HOME/mime/packages/qorgallery-project.xml   the MIME type application/x-qorika-project
+//   $XDG_DATA_HOME/mime/packages/qorgallery-project.xml   the MIME type
+//   application/x-qorika-project
 //                                                          for *.qor (any case)
 //   $XDG_DATA_HOME/applications/<DesktopId>               a desktop entry that runs the given
 //                                                          program, unless the installed one does
@@ -45,9 +46,10 @@ bool IsAssociated(const TXdgDirs& dirs);
 
 // The ini-style text (such as mimeapps.list) with key=value set in a section, added when
 // missing; every other line stays as it was.
-std::string SetIniValue(const std::string& text, const std::string& section,
-                        const std::string& key, const std::string& value);
+std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
+                        const std::string& value);
 // The value of key in section, empty when there is none.
-std::string GetIniValue(const std::string& text, const std::string& section, const std::string& key);
+std::string GetIniValue(const std::string& text, const std::string& section,
+                        const std::string& key);
 
 } // namespace qor

@@ -17,8 +17,8 @@ bool IsCLocale(std::string_view locale)
 bool Names(std::string_view locale, std::string_view language)
 {
     return locale.starts_with(language) &&
-           (locale.size() == language.size() || std::string_view("_.@").find(locale[language.size()]) !=
-                                                     std::string_view::npos);
+           (locale.size() == language.size() ||
+            std::string_view("_.@").find(locale[language.size()]) != std::string_view::npos);
 }
 
 } // namespace

@@ -15,7 +15,8 @@ inline std::set<std::string> OptionsIn(const std::string& text)
 {
     static const std::regex option("--[a-z][a-z-]*");
     std::set<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), option); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), option);
+         it != std::sregex_iterator(); ++it)
         found.insert(it->str());
     return found;
 }

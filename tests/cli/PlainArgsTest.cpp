@@ -13,8 +13,8 @@ TEST(PlainArgs, QorFilesInAnyCaseAreProjectsEverythingElsePictures)
     qor::TPlainArgs split = qor::SplitPlainArgs(
         {"a.qor", "trip", "p.jpg", "B.QOR", "dir.qor/x.png", "c.Qor", "qor", ".qor.jpg", "x.qorx"});
     EXPECT_EQ(split.Projects, (std::vector<std::string>{"a.qor", "B.QOR", "c.Qor"}));
-    EXPECT_EQ(split.Pictures,
-              (std::vector<std::string>{"trip", "p.jpg", "dir.qor/x.png", "qor", ".qor.jpg", "x.qorx"}));
+    EXPECT_EQ(split.Pictures, (std::vector<std::string>{"trip", "p.jpg", "dir.qor/x.png", "qor",
+                                                        ".qor.jpg", "x.qorx"}));
 }
 
 class PlainArgsBuildTest : public testing::Test {
@@ -27,10 +27,14 @@ protected:
     TBuildRun BuildInto(const std::string& gallery, std::vector<std::string> args)
     {
         args.insert(args.end(), {"--out", (FDir / gallery).string()});
-        for (const std::string& arg : SmallGallerySettings()) args.push_back(arg);
+        for (const std::string& arg : SmallGallerySettings())
+            args.push_back(arg);
         return Build(args);
     }
-    std::string PageOf(const std::string& gallery) { return ReadAll(FDir / gallery / "index.html"); }
+    std::string PageOf(const std::string& gallery)
+    {
+        return ReadAll(FDir / gallery / "index.html");
+    }
     std::string Trip(const std::string& name = {}) const
     {
         return (name.empty() ? FDir / "trip" : FDir / "trip" / name).string();

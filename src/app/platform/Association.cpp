@@ -16,7 +16,8 @@ constexpr int AssociationTimeoutMs = 30000;
 
 QString AssociationProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("qorgallery-assoc"));
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("qorgallery-assoc"));
 }
 
 } // namespace
@@ -28,8 +29,8 @@ bool LaunchAssociation(QWidget* window)
     assoc.setProcessChannelMode(QProcess::ForwardedChannels);
     assoc.start(AssociationProgram(), {program});
     // The program only writes three small files; waiting for it keeps message 36 truthful.
-    if (!assoc.waitForFinished(AssociationTimeoutMs) || assoc.exitStatus() != QProcess::NormalExit ||
-        assoc.exitCode() != 0)
+    if (!assoc.waitForFinished(AssociationTimeoutMs) ||
+        assoc.exitStatus() != QProcess::NormalExit || assoc.exitCode() != 0)
         return false;
     ShowMsgText(window, 36, {QDir::toNativeSeparators(program).toStdString()}, mbOK,
                 TMsgKind::Confirmation);

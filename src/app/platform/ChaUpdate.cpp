@@ -40,8 +40,8 @@ void TChaUpdate::CheckUpdate(bool forced)
     if (forced) emit StatusText(tr("更新を確認しています..."));
     FWorker = std::thread([this, forced, source = FSource] {
         std::string version = GetServerVersion(forced, source, std::chrono::system_clock::now());
-        QMetaObject::invokeMethod(this, [this, forced, version] { Finish(forced, version); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, forced, version] { Finish(forced, version); }, Qt::QueuedConnection);
     });
 }
 

@@ -54,7 +54,8 @@ void RemoveInstalled()
 QString TranslationsFolder()
 {
     QDir beside(QCoreApplication::applicationDirPath());
-    if (beside.exists(QStringLiteral("translations"))) return beside.filePath(QStringLiteral("translations"));
+    if (beside.exists(QStringLiteral("translations")))
+        return beside.filePath(QStringLiteral("translations"));
     return QDir::cleanPath(beside.filePath(QStringLiteral("../share/qorgallery/translations")));
 }
 
@@ -72,7 +73,8 @@ TUiLanguage InstallTranslators(QApplication& app, const QString& setting, const 
     if (language == TUiLanguage::English)
         Install(app, QStringLiteral("qorgallery_en"), folder);
     else
-        Install(app, QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        Install(app, QStringLiteral("qtbase_ja"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;
 }
 

@@ -13,7 +13,8 @@ using Clock = std::chrono::system_clock;
 std::string VersionFileUrl(const std::string& serverAddress)
 {
     std::string base = serverAddress;
-    while (!base.empty() && base.back() == '/') base.pop_back();
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
     if (base.find("://") == std::string::npos) base = "http://" + base;
     return base + UpdateVersionPath;
 }

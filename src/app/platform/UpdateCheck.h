@@ -24,7 +24,8 @@ struct TUpdateSource {
 std::string VersionFileUrl(const std::string& serverAddress);
 
 // The time of the last check, or none when there was none (or the file cannot be read).
-std::optional<std::chrono::system_clock::time_point> ReadLastCheck(const std::filesystem::path& file);
+std::optional<std::chrono::system_clock::time_point>
+ReadLastCheck(const std::filesystem::path& file);
 // Records the time; a file that cannot be written is left as it is.
 void WriteLastCheck(const std::filesystem::path& file, std::chrono::system_clock::time_point when);
 

@@ -55,7 +55,8 @@ TEST_F(AssociationTest, AssociatingWritesTypeEntryAndDefaultAndKeepsOtherDefault
     EXPECT_EQ(GetIniValue(list, "Default Applications", "text/plain"), "editor.desktop");
     EXPECT_EQ(GetIniValue(list, "Default Applications", ProjectMimeType), DesktopId);
     std::string entry = ReadAll(FDir / "data/applications" / DesktopId);
-    EXPECT_EQ(GetIniValue(entry, "Desktop Entry", "Exec"), "\"" + Program().string() + "\" %f"); // a blank: quoted
+    EXPECT_EQ(GetIniValue(entry, "Desktop Entry", "Exec"),
+              "\"" + Program().string() + "\" %f"); // a blank: quoted
     EXPECT_EQ(GetIniValue(entry, "Desktop Entry", "MimeType"), std::string(ProjectMimeType) + ";");
     std::string type = ReadAll(FDir / "data/mime/packages/qorgallery-project.xml");
     EXPECT_NE(type.find(R"(<glob pattern="*.qor" case-sensitive="false"/>)"), std::string::npos);
@@ -79,13 +80,17 @@ TEST_F(AssociationTest, InstalledEntryOfTheSameProgramIsUsedAsItIs)
 
 TEST_F(AssociationTest, InstalledPackageIsTheDefaultUntilTheUserChoosesAnother)
 {
-    FDir.Write(std::string("system/applications/") + DesktopId, "[Desktop Entry]\nExec=qorgallery-gui %f\n");
-    FDir.Write("system/mime/packages/qorgallery.xml", ReadAll(std::string(QOR_SOURCE_DIR) + "/packaging/qorgallery.xml"));
+    FDir.Write(std::string("system/applications/") + DesktopId,
+               "[Desktop Entry]\nExec=qorgallery-gui %f\n");
+    FDir.Write("system/mime/packages/qorgallery.xml",
+               ReadAll(std::string(QOR_SOURCE_DIR) + "/packaging/qorgallery.xml"));
     EXPECT_FALSE(IsAssociated(Dirs())); // the desktop has not yet listed the entry's types
-    FDir.Write("system/applications/mimeinfo.cache",
-               std::string("[MIME Cache]\n") + ProjectMimeType + "=" + DesktopId + ";other.desktop;\n");
+    FDir.Write("system/applications/mimeinfo.cache", std::string("[MIME Cache]\n") +
+                                                         ProjectMimeType + "=" + DesktopId +
+                                                         ";other.desktop;\n");
     EXPECT_TRUE(IsAssociated(Dirs()));
-    FDir.Write("config/mimeapps.list", std::string("[Default Applications]\n") + ProjectMimeType + "=other.desktop\n");
+    FDir.Write("config/mimeapps.list",
+               std::string("[Default Applications]\n") + ProjectMimeType + "=other.desktop\n");
     EXPECT_FALSE(IsAssociated(Dirs()));
 }
 
@@ -93,8 +98,8 @@ TEST_F(AssociationTest, DefaultOfAnotherProgramIsNoAssociation)
 {
     AssociateProjectFiles(Program(), Dirs());
     fs::path list = FDir / "config/mimeapps.list";
-    FDir.Write("config/mimeapps.list",
-               SetIniValue(ReadAll(list), "Default Applications", ProjectMimeType, "other.desktop"));
+    FDir.Write("config/mimeapps.list", SetIniValue(ReadAll(list), "Default Applications",
+                                                   ProjectMimeType, "other.desktop"));
     EXPECT_FALSE(IsAssociated(Dirs()));
 }
 
@@ -113,7 +118,8 @@ protected:
         std::string text;
         FILE* pipe = popen(command.c_str(), "r");
         std::array<char, 256> buffer{};
-        while (pipe && fgets(buffer.data(), buffer.size(), pipe)) text += buffer.data();
+        while (pipe && fgets(buffer.data(), buffer.size(), pipe))
+            text += buffer.data();
         if (pipe) pclose(pipe);
         return text;
     }
@@ -128,11 +134,13 @@ TEST_F(AssociationProgramTest, RunsFromTheCommandLineAndXdgMimeAgrees)
     ASSERT_EQ(RunProgram({FAssoc, Program().string()}, 30000), 0);
     EXPECT_EQ(RunProgram({FAssoc, "--check"}, 10000), 0);
 
-    if (RunProgram({"sh", "-c", "command -v xdg-mime && command -v update-mime-database"}, 10000) != 0)
+    if (RunProgram({"sh", "-c", "command -v xdg-mime && command -v update-mime-database"}, 10000) !=
+        0)
         GTEST_SKIP() << "xdg-utils or shared-mime-info is not installed";
     // The MIME database of the user was rebuilt with the type's glob.
     std::string globs = ReadAll(FDir / "data/mime/globs2");
-    EXPECT_NE(globs.find(std::string(":") + ProjectMimeType + ":*.qor"), std::string::npos) << globs;
+    EXPECT_NE(globs.find(std::string(":") + ProjectMimeType + ":*.qor"), std::string::npos)
+        << globs;
     EXPECT_EQ(Output(std::string("xdg-mime query default ") + ProjectMimeType),
               std::string(DesktopId) + "\n");
 }
@@ -143,12 +151,17 @@ TEST_F(AssociationProgramTest, XdgOpenStartsTheAssociatedProgramWithTheProject)
         GTEST_SKIP() << "xdg-utils or libfile-mimeinfo-perl is not installed";
     // A stand-in for the desktop program that notes what it was asked to open.
     fs::path opened = FDir / "opened.txt";
-    fs::path program = FDir.Write("bin/qorgallery-gui", "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() + "'\n");
+    fs::path program = FDir.Write("bin/qorgallery-gui",
+                                  "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() + "'\n");
     fs::permissions(program, fs::perms::owner_all);
     ASSERT_EQ(RunProgram({FAssoc, program.string()}, 30000), 0);
     fs::path project = FDir.Write("Summer Trip.QOR", "QorSlider project");
-    ASSERT_EQ(RunProgram({"env", "XDG_CURRENT_DESKTOP=", "DISPLAY=:0", "xdg-open", project.string()}, 30000), 0);
-    for (int i = 0; i < 100 && !fs::exists(opened); ++i) usleep(50000);
+    ASSERT_EQ(
+        RunProgram({"env", "XDG_CURRENT_DESKTOP=", "DISPLAY=:0", "xdg-open", project.string()},
+                   30000),
+        0);
+    for (int i = 0; i < 100 && !fs::exists(opened); ++i)
+        usleep(50000);
     EXPECT_EQ(ReadAll(opened), project.string());
 }
 

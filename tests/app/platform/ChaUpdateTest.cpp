@@ -37,7 +37,8 @@ class TChaUpdateTest : public QObject {
     {
         auto update = std::make_unique<TChaUpdate>(&FWindow);
         update->SetServerAddress(server.Address());
-        update->SetLastCheckFile(std::filesystem::path(qgetenv("HOME").toStdString()) / "LastCheck");
+        update->SetLastCheckFile(std::filesystem::path(qgetenv("HOME").toStdString()) /
+                                 "LastCheck");
         std::filesystem::remove(std::filesystem::path(qgetenv("HOME").toStdString()) / "LastCheck");
         return update;
     }
@@ -66,10 +67,14 @@ private slots:
     void ForcedCheckWithoutNewsSaysSo_data()
     {
         QTest::addColumn<QString>("response");
-        QTest::newRow("equal") << QString::fromStdString(TLoopbackHttpServer::Response("200 OK", "1.6.1"));
-        QTest::newRow("older") << QString::fromStdString(TLoopbackHttpServer::Response("200 OK", "1.5.9"));
-        QTest::newRow("two parts") << QString::fromStdString(TLoopbackHttpServer::Response("200 OK", "1.7"));
-        QTest::newRow("error") << QString::fromStdString(TLoopbackHttpServer::Response("404 Not Found", "9.9.9"));
+        QTest::newRow("equal") << QString::fromStdString(
+            TLoopbackHttpServer::Response("200 OK", "1.6.1"));
+        QTest::newRow("older") << QString::fromStdString(
+            TLoopbackHttpServer::Response("200 OK", "1.5.9"));
+        QTest::newRow("two parts")
+            << QString::fromStdString(TLoopbackHttpServer::Response("200 OK", "1.7"));
+        QTest::newRow("error") << QString::fromStdString(
+            TLoopbackHttpServer::Response("404 Not Found", "9.9.9"));
     }
     void ForcedCheckWithoutNewsSaysSo()
     {

@@ -48,8 +48,9 @@ std::vector<std::string> TLoopbackHttpServer::RequestLines() const
 std::string TLoopbackHttpServer::Response(const std::string& status, const std::string& body,
                                           const std::string& extraHeaders)
 {
-    return "HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-           std::to_string(body.size()) + "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body;
+    return "HTTP/1.1 " + status +
+           "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body;
 }
 
 void TLoopbackHttpServer::Serve()
@@ -80,7 +81,8 @@ void TLoopbackHttpServer::Serve()
         send(client, FResponse.data(), FResponse.size(), MSG_NOSIGNAL);
         close(client);
     }
-    for (int client : held) close(client);
+    for (int client : held)
+        close(client);
 }
 
 } // namespace qortest

@@ -13,13 +13,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -57,9 +57,11 @@ class TTranslationTest : public QObject {
             if (auto* edit = qobject_cast<QLineEdit*>(w)) texts << edit->placeholderText();
             if (auto* menu = qobject_cast<QMenu*>(w)) texts << menu->title();
             if (auto* combo = qobject_cast<QComboBox*>(w))
-                for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+                for (int i = 0; i < combo->count(); ++i)
+                    texts << combo->itemText(i);
             if (auto* tabs = qobject_cast<QTabWidget*>(w))
-                for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i) << tabs->tabToolTip(i);
+                for (int i = 0; i < tabs->count(); ++i)
+                    texts << tabs->tabText(i) << tabs->tabToolTip(i);
         }
         for (QAction* action : top->findChildren<QAction*>())
             texts << action->text() << action->toolTip() << action->statusTip();
@@ -80,10 +82,7 @@ class TTranslationTest : public QObject {
     }
 
 private slots:
-    void cleanup()
-    {
-        InstallTranslators(*qApp, QStringLiteral("ja"), FFolder);
-    }
+    void cleanup() { InstallTranslators(*qApp, QStringLiteral("ja"), FFolder); }
 
     void EnglishLoadsTheProgramsTranslation()
     {
@@ -114,7 +113,8 @@ private slots:
     {
         QFETCH(QByteArray, lang);
         QFETCH(bool, english);
-        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(name);
         qputenv("LANG", lang);
         TUiLanguage chosen = InstallTranslators(*qApp, QString(), FFolder);
         QCOMPARE(chosen == TUiLanguage::English, english);
@@ -133,7 +133,8 @@ private slots:
             checked += int(texts.size());
             for (const QString& text : texts)
                 if (HasJapanese(text))
-                    untranslated << QString::fromLatin1(window->metaObject()->className()) + ": " + text;
+                    untranslated << QString::fromLatin1(window->metaObject()->className()) + ": " +
+                                        text;
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
         qInfo("%d visible texts checked", checked);
@@ -165,9 +166,10 @@ private slots:
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         QProcess lupdate;
         lupdate.start(QStringLiteral(QOR_LUPDATE),
-                      {QStringLiteral("-I"), QStringLiteral(QOR_SOURCE_DIR "/src"), QStringLiteral("-no-obsolete"),
-                       QStringLiteral("-locations"), QStringLiteral("none"),
-                       QStringLiteral(QOR_SOURCE_DIR "/src/app"), QStringLiteral("-ts"), copy});
+                      {QStringLiteral("-I"), QStringLiteral(QOR_SOURCE_DIR "/src"),
+                       QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                       QStringLiteral("none"), QStringLiteral(QOR_SOURCE_DIR "/src/app"),
+                       QStringLiteral("-ts"), copy});
         QVERIFY(lupdate.waitForFinished(60000));
         QCOMPARE(lupdate.exitCode(), 0);
         QFile ts(copy);

@@ -40,7 +40,8 @@ TEST(UiLanguage, LocaleEnvironmentChoosesJapaneseOnlyForJapanese)
             return it == c.Env.end() ? std::string() : it->second;
         };
         std::string shown;
-        for (const auto& [name, value] : c.Env) shown += name + "=" + value + " ";
+        for (const auto& [name, value] : c.Env)
+            shown += name + "=" + value + " ";
         EXPECT_EQ(LanguageOfEnvironment(getenv), c.Language) << shown;
     }
 }
@@ -62,7 +63,8 @@ bool HasJapanese(const std::string& text)
     for (size_t i = 0; i < text.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (c >= 0xE3 && c <= 0xE9) return true;
-        if (c == 0xEF && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0xBC) return true;
+        if (c == 0xEF && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0xBC)
+            return true;
     }
     return false;
 }
@@ -71,7 +73,8 @@ std::multiset<std::string> Placeholders(const std::string& text)
 {
     static const std::regex placeholder("%[0-9.:-]*[sdxefgmnpu]");
     std::multiset<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder);
+         it != std::sregex_iterator(); ++it)
         found.insert(it->str());
     return found;
 }
@@ -104,8 +107,9 @@ TEST_F(MessageTableLanguage, JapaneseUntilAProgramChooses)
     EXPECT_EQ(GetMsgText(0), "QorikaHTML5ギャラリー");
     SetUiLanguage(L::English);
     EXPECT_EQ(GetMsgText(0), "Qorika HTML5 Gallery");
-    EXPECT_EQ(FormatMsg(25, {"1.6.2"}),
-              "A new version of Qorika HTML5 Gallery can be downloaded\r1.6.2\rShow the download page?");
+    EXPECT_EQ(
+        FormatMsg(25, {"1.6.2"}),
+        "A new version of Qorika HTML5 Gallery can be downloaded\r1.6.2\rShow the download page?");
     EXPECT_EQ(GetMsgText(1), "");
 }
 

@@ -32,7 +32,8 @@ TEST(UpdateRule, ServerVersionIsTheFirstFieldOfTheFirstLine)
         {"|1.7.0", ""},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(ServerVersionOf(c.Body), c.Version) << c.Body;
+    for (const auto& c : cases)
+        EXPECT_EQ(ServerVersionOf(c.Body), c.Version) << c.Body;
 }
 
 TEST(UpdateRule, CompareVersionUsesMajorMinorRevision)
@@ -41,10 +42,10 @@ TEST(UpdateRule, CompareVersionUsesMajorMinorRevision)
         std::string Text;
         int Sign;
     } cases[] = {
-        {"1.6.2", 1}, {"1.7.0", 1}, {"2.0.0", 1}, {"1.10.0", 1}, {"1.6.10", 1},
-        {"1.6.1", 0}, {"1.6.1.9", 0}, {"1.6.1.0.5", 0},
-        {"1.5.9", -1}, {"1.6.0", -1}, {"0.9.9", -1}, {"1.6.1", 0},
-        {"1.7", 0}, {"2", 0}, {"", 0}, {"a.b.c", 0}, {"1.7.x", 0}, {"1..7", 0}, {"1.7.0 ", 0},
+        {"1.6.2", 1},  {"1.7.0", 1},   {"2.0.0", 1},     {"1.10.0", 1}, {"1.6.10", 1},
+        {"1.6.1", 0},  {"1.6.1.9", 0}, {"1.6.1.0.5", 0}, {"1.5.9", -1}, {"1.6.0", -1},
+        {"0.9.9", -1}, {"1.6.1", 0},   {"1.7", 0},       {"2", 0},      {"", 0},
+        {"a.b.c", 0},  {"1.7.x", 0},   {"1..7", 0},      {"1.7.0 ", 0},
     };
     for (const auto& c : cases) {
         int result = CompareVersion(c.Text, Running);
@@ -70,7 +71,8 @@ TEST(UpdateRule, AutomaticCheckIsDueAfterSevenWholeDays)
         {true, now - days(3), true},
         {true, now, true},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsCheckDue(c.Forced, c.Last, now), c.Due);
+    for (const auto& c : cases)
+        EXPECT_EQ(IsCheckDue(c.Forced, c.Last, now), c.Due);
 }
 
 TEST(UpdateCheck, VersionFileAddressAddsSchemeAndPath)
@@ -108,7 +110,8 @@ TEST_F(UpdateCheckServer, AnswersOfTheServerGiveTheVersionOrNothing)
         {S::Response("200 OK", "1.6.1|same"), "1.6.1", 0},
         {S::Response("200 OK", "1.5.9"), "1.5.9", -1},
         {S::Response("200 OK", "1.7"), "1.7", 0},
-        {S::Response("302 Found", "9.9.9", "Location: http://127.0.0.1:1/updater/verqkg.txt\r\n"), "", 0},
+        {S::Response("302 Found", "9.9.9", "Location: http://127.0.0.1:1/updater/verqkg.txt\r\n"),
+         "", 0},
         {S::Response("301 Moved Permanently", "9.9.9", "Location: /elsewhere\r\n"), "", 0},
         {S::Response("404 Not Found", "9.9.9"), "", 0},
         {S::Response("500 Internal Server Error", "9.9.9"), "", 0},
