@@ -49,18 +49,21 @@ TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
 }
 
 // The project's settings, or the standard settings when no project is named; then the
-// template, the Name=Value changes and the pictures named on the command line.
-TComQorCSS1 SettingsOf(const TParsedArgs& parsed)
+// template, the Name=Value changes and the pictures named on the command line (those of
+// --pictures, then the plain ones).
+TComQorCSS1 SettingsOf(const TParsedArgs& parsed, const TPlainArgs& plain)
 {
     const std::string& rscFolder = Folders().RscFolder;
     TComQorCSS1 settings =
-        parsed.Positional.empty() ? NewProjectFromStd(rscFolder) : LoadProject(parsed.Positional[0]);
+        plain.Projects.empty() ? NewProjectFromStd(rscFolder) : LoadProject(plain.Projects[0]);
     settings.SetRscFolder(rscFolder);
     if (!parsed.Last("--template").empty()) ApplyTemplate(settings, rscFolder, parsed.Last("--template"));
     ApplySettings(settings, parsed.All("--set"));
-    if (!parsed.All("--pictures").empty()) {
+    std::vector<std::string> named = parsed.All("--pictures");
+    named.insert(named.end(), plain.Pictures.begin(), plain.Pictures.end());
+    if (!named.empty()) {
         TCustomImgLS pictures;
-        pictures.AssignFileLS(CollectPictures(parsed.All("--pictures")));
+        pictures.AssignFileLS(CollectPictures(named));
         TStringList lines = pictures.GetAttrLS();
         settings.AttrLS.insert(settings.AttrLS.end(), lines.begin(), lines.end());
     }
@@ -72,11 +75,12 @@ TComQorCSS1 SettingsOf(const TParsedArgs& parsed)
 int RunBuild(const std::vector<std::string>& args)
 {
     TParsedArgs parsed = ParseArgs(args, BuildOptionSpec);
-    if (parsed.Positional.size() > 1) throw EUsageError("build takes at most one project file");
-    if (parsed.Positional.empty() && parsed.All("--pictures").empty())
-        throw EUsageError("build needs a project file or --pictures");
+    TPlainArgs plain = SplitPlainArgs(parsed.Positional);
+    if (plain.Projects.size() > 1) throw EUsageError("build takes at most one project file");
+    if (plain.Projects.empty() && plain.Pictures.empty() && parsed.All("--pictures").empty())
+        throw EUsageError("build needs a project file or pictures");
     TBuildOptions options = BuildOptionsOf(parsed);
-    TComQorCSS1 settings = SettingsOf(parsed);
+    TComQorCSS1 settings = SettingsOf(parsed, plain);
     return ExitStatusOf(RunGalleryBuild(settings, options));
 }
 

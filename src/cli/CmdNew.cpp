@@ -13,8 +13,9 @@ int RunNew(const std::vector<std::string>& args)
 {
     TParsedArgs parsed =
         ParseArgs(args, {.ValueOptions = {"--pictures", "--template", "--set"}, .FlagOptions = {}});
-    if (parsed.Positional.size() != 1) throw EUsageError("new takes one project file");
-    const std::string& fileName = parsed.Positional[0];
+    TPlainArgs plain = SplitPlainArgs(parsed.Positional);
+    if (plain.Projects.size() != 1) throw EUsageError("new takes one project file");
+    const std::string& fileName = plain.Projects[0];
     std::error_code ec;
     // A new project never replaces a file: that file may be someone's only copy of a gallery.
     if (std::filesystem::exists(fileName, ec))
@@ -26,7 +27,9 @@ int RunNew(const std::vector<std::string>& args)
         ApplyTemplate(project, rscFolder, parsed.Last("--template"));
 
     TCustomImgLS pictures;
-    pictures.AssignFileLS(CollectPictures(parsed.All("--pictures")));
+    std::vector<std::string> named = parsed.All("--pictures");
+    named.insert(named.end(), plain.Pictures.begin(), plain.Pictures.end());
+    pictures.AssignFileLS(CollectPictures(named));
     project.AttrLS = pictures.GetAttrLS();
     ApplySettings(project, parsed.All("--set"));
     project.SaveToFile(fileName);

@@ -56,4 +56,14 @@ TStringList CollectPictures(const std::vector<std::string>& paths)
     return files;
 }
 
+TPlainArgs SplitPlainArgs(const std::vector<std::string>& args)
+{
+    TPlainArgs split;
+    for (const std::string& arg : args) {
+        bool isProject = AsciiLower(fs::path(arg).extension().string()) == ".qor";
+        (isProject ? split.Projects : split.Pictures).push_back(arg);
+    }
+    return split;
+}
+
 } // namespace qor

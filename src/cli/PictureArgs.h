@@ -24,4 +24,12 @@ const TStringList& PictureExtensions();
 // EPictureArgError for a path that does not exist.
 TStringList CollectPictures(const std::vector<std::string>& paths);
 
+// Plain arguments as a shell hands them over (`build ~/Pictures/trip`, `build *.jpg`): a
+// ".qor" file (any case) is a project, everything else a picture or a folder of pictures.
+struct TPlainArgs {
+    std::vector<std::string> Projects;
+    std::vector<std::string> Pictures;
+};
+TPlainArgs SplitPlainArgs(const std::vector<std::string>& args);
+
 } // namespace qor

@@ -1,6 +1,7 @@
 // qorgallery: builds, makes and edits Qorika HTML5 Gallery projects from the command line.
 #include "cli/CommandLine.h"
 #include "gallery/ProjectStream.h"
+#include "util/UiLanguage.h"
 #include "util/XEInitPrj.h"
 
 #include <iostream>
@@ -27,8 +28,27 @@ const TCommand* FindCommand(const std::string& name)
     return nullptr;
 }
 
+void PrintCommandHelp(const TCommand& command, std::ostream& out)
+{
+    out << "Usage: qorgallery " << command.Name << ' ' << command.Usage << "\n\n"
+        << "  " << command.Summary << '\n';
+}
+
+bool AsksForHelp(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args) {
+        if (arg == "--") return false;
+        if (arg == "--help" || arg == "-h") return true;
+    }
+    return false;
+}
+
 int RunCommand(const TCommand& command, const std::vector<std::string>& args)
 {
+    if (AsksForHelp(args)) {
+        PrintCommandHelp(command, std::cout);
+        return ExitOk;
+    }
     try {
         return command.Run(args);
     } catch (const EUsageError& e) {
@@ -58,6 +78,7 @@ void KeepLargePicturesInTheHeap()
 int main(int argc, char** argv)
 {
     KeepLargePicturesInTheHeap();
+    SetUiLanguage(LanguageOfEnvironment());
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintHelp(std::cerr);

@@ -1,5 +1,7 @@
 #include "util/UnitMsg.h"
 
+#include "util/UiLanguage.h"
+
 #include <map>
 
 namespace qor {
@@ -50,12 +52,66 @@ const std::map<int, std::string>& Messages()
     return table;
 }
 
+// The same messages in English, shown when the user's language is not Japanese.
+const std::map<int, std::string>& EnglishMessages()
+{
+    static const std::map<int, std::string> table = {
+        {0, "Qorika HTML5 Gallery"},
+        {2, "Choose the output folder"},
+        {3, "Choose a folder that holds pictures."},
+        {4, "%s holds no pictures"},
+        {5, "Pictures=%d"},
+        {6, "Pictures=%d Selected=%d"},
+        {7, "Pictures: %d  No.: %d %s"},
+        {8, "Save the current project?"},
+        {9, "%s has been changed.\rSave it?"},
+        {10, "The project holds no pictures.\rDelete %s?"},
+        {11, "The project \r%s\ris being edited.\rSave it and open it again?"},
+        {12, "The changes to the project \r%s\rwill be discarded and it will be opened again.\rContinue?"},
+        {13, "New project"},
+        {14, "A project name cannot contain \\/:;*?\"<>|."},
+        {15, "The project \r%s\ralready exists."},
+        {16, "%d pictures were found.\r\rAdd them?"},
+        {19, "Created"},
+        {20, "Modified"},
+        {21, "File name:%s\rSize:%s\rCreated:%s\rModified:%s"},
+        {22, "The project holds no pictures.\rAdd pictures in the picture list first."},
+        {24, "The output folder:\r%s\rcannot be created. Choose another output folder."},
+        {25, "A new version of Qorika HTML5 Gallery can be downloaded\r%s\r"
+             "Show the download page?"},
+        {26, "No update is available. You are using the latest version."},
+        {30, "Settings - Environment - Demo output mode is on.\r\r"
+             "A demo page of every transition is written with the current gallery settings."},
+        {31, "The pictures of the project cannot be reached.\r"
+             "The picture files may have been deleted or their drive removed.\r"
+             "Editing on will lose the picture information.\r"
+             "To keep the project as it is, close it from the File menu."},
+        {32, "Pictures=%d Selected=%d  (Note) The yellow fields hold differing texts"},
+        {33, "Some system files are damaged.\r"
+             "Please reinstall Qorika HTML5 Gallery."},
+        {34, "%d picture files of the project cannot be reached.\r"
+             "Check where the pictures are."},
+        {35, "Choose the folder of the replacing pictures."},
+        {36, "Project files (*.qor) now open with \r%s\rwhen opened from the file manager."},
+    };
+    return table;
+}
+
 } // namespace
 
 std::string GetMsgText(int key)
 {
-    auto it = Messages().find(key);
-    return it == Messages().end() ? std::string() : it->second;
+    const std::map<int, std::string>& table =
+        UiLanguage() == TUiLanguage::English ? EnglishMessages() : Messages();
+    auto it = table.find(key);
+    return it == table.end() ? std::string() : it->second;
+}
+
+std::vector<int> MsgKeys()
+{
+    std::vector<int> keys;
+    for (const auto& [key, text] : Messages()) keys.push_back(key);
+    return keys;
 }
 
 std::string FormatMsg(int key, std::initializer_list<TFormatArg> args)
