@@ -2,6 +2,7 @@
 // handing it the project to open, and ends.
 #include "app/SingleInstance.h"
 #include "app/Themes.h"
+#include "app/platform/Translators.h"
 #include "app/window/FrmSlider1.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("qorgallery-gui");
+    qor::InstallTranslators(app);
     const QStringList arguments = QApplication::arguments();
     const QString project = arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
 

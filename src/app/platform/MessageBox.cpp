@@ -2,6 +2,7 @@
 
 #include "util/UnitMsg.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -49,7 +50,7 @@ TMsgButton RunBox(QWidget* window, const std::string& text, unsigned buttons, TM
     std::vector<std::pair<QAbstractButton*, TMsgButton>> added;
     for (const TButtonInfo& info : ButtonTable)
         if (buttons & info.Button)
-            added.emplace_back(box.addButton(QMessageBox::tr(info.Text), info.Role), info.Button);
+            added.emplace_back(box.addButton(QCoreApplication::translate("MessageBox", info.Text), info.Role), info.Button);
     if (added.empty()) added.emplace_back(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), mbOK);
     box.setDefaultButton(static_cast<QPushButton*>(added.front().first));
     box.setEscapeButton(added.back().first);

@@ -74,6 +74,7 @@ void LoadConfiguration(const TXEIniFile& ini, TAppConfig& config)
     config.cbCaptionSet = ini.ReadInteger("Setting", "cbCaptionSet", 0);
     config.MainGeo = ini.ReadString("Setting", "MainGeo", "");
     config.InitMax = ini.ReadBool(MainSection, "InitMax", config.InitMax);
+    config.UpdateServer = ini.ReadString("Update", "Server", config.UpdateServer);
 }
 
 void SaveConfiguration(TXEIniFile& ini, const TAppConfig& config, TDateTime now)

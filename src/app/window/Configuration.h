@@ -28,6 +28,7 @@ struct TAppConfig {
     int cbCaptionSet = 0;
     std::string MainGeo;
     bool InitMax = false;
+    std::string UpdateServer; // [Update] Server: another update server than the build's
 };
 
 // Reads every key in the configuration's order. On entry config holds the defaults that

@@ -7,7 +7,9 @@
 #include "app/dialogs/FrmRename.h"
 #include "app/dialogs/FrmSetting.h"
 #include "app/listview/XEImgLS.h"
+#include "app/platform/Association.h"
 #include "app/platform/ChaUpdate.h"
+#include "app/platform/UpdateServer.h"
 #include "app/window/ProjectNames.h"
 #include "util/UnitMsg.h"
 #include "util/XEComFile.h"
@@ -49,6 +51,7 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
     FConfig.LastPictFolder = GetSpecialFolder(TSpecialFolder::Pictures);
     FConfig.OpenPictDialogInitialFolder = FConfig.LastPictFolder;
     FConfig.OpenDialogInitialFolder = Folders().DocFolder;
+    FConfig.UpdateServer = BuildUpdateServer();
 
     // The standard settings a new project starts from are the user's own copy.
     std::error_code ec;
@@ -96,6 +99,8 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
     FFrmCrop = new TFrmCrop(*FXEImgLS1, this);
     FFrmCaption->SetWindows(this, FFrmSetting);
     connect(FFrmSetting, &TFrmSetting::CheckUpdateRequested, this, [this] { FChaUpdate->CheckUpdate(true); });
+    connect(FFrmSetting, &TFrmSetting::AssociateRequested, this, [this] { LaunchAssociation(FFrmSetting); });
+    connect(FChaUpdate, &TChaUpdate::StatusText, FStatusPanel, &QLabel::setText);
 }
 
 TFrmSlider1::~TFrmSlider1()

@@ -62,6 +62,7 @@ void TFrmSlider1::LoadConfiguration()
     Action(ActRemoveWorkDir)->setVisible(FConfig.Debug);
     Action(ActChangeImgDir)->setVisible(FConfig.Debug);
     FFrmSetting->SetDebugMode(FConfig.Debug);
+    FChaUpdate->SetServerAddress(FConfig.UpdateServer);
     if (!FConfig.Carbon) {
         Action(ActStyleWin)->setChecked(true);
         ApplyTheme(false);
