@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <map>
 #include <memory>
 
@@ -229,6 +230,7 @@ private:
     QLabel* XEImg1 = nullptr;
     QLabel* FStatusPanel = nullptr;
     QMenu* FDevMenu = nullptr;
+    std::array<QWidget*, 2> FThreadCountRow{};
     std::map<int, QToolButton*> FPageButtons;
     std::map<TCommandId, QAction*> FActions;
     std::map<TCommandId, QAbstractButton*> FBoundButtons;

@@ -58,7 +58,7 @@ void TFrmSlider1::LoadConfiguration()
     TXEIniFile ini(FXEInitPrj1.ProjectIniFile());
     qor::LoadConfiguration(ini, FConfig);
     FDevMenu->menuAction()->setVisible(FConfig.Debug);
-    gdThreadCt->setVisible(FConfig.Debug);
+    for (QWidget* widget : FThreadCountRow) widget->setVisible(FConfig.Debug);
     Action(ActRemoveWorkDir)->setVisible(FConfig.Debug);
     Action(ActChangeImgDir)->setVisible(FConfig.Debug);
     FFrmSetting->SetDebugMode(FConfig.Debug);

@@ -92,6 +92,8 @@ QWidget* TFrmSlider1::BuildTopBar()
     dark.setColor(QPalette::Button, QColor(51, 51, 51));
     dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(110, 110, 110));
     bar->setPalette(dark);
+    // The page buttons show the page that is open.
+    bar->setStyleSheet("QToolButton#MetroButton:checked { background: rgb(0, 122, 204); color: white; }");
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
     const std::pair<TPage, QString> pages[] = {
@@ -221,13 +223,16 @@ QWidget* TFrmSlider1::BuildMakePage()
     form->addRow(QString(), ChSkipResize);
     gdSlideIdentifier = new QSpinBox(page);
     gdSlideIdentifier->setRange(1, 16);
+    gdSlideIdentifier->setMaximumWidth(80);
     gdSlideIdentifier->setToolTip(tr("複数のギャラリーを同時に利用する場合に指定します"));
     form->addRow(tr("識別番号"), gdSlideIdentifier);
     gdThreadCt = new QSpinBox(page);
     gdThreadCt->setRange(1, 16);
+    gdThreadCt->setMaximumWidth(80);
     form->addRow(tr("スレッド数"), gdThreadCt);
-    gdThreadCt->setVisible(false);
-    form->labelForField(gdThreadCt)->setVisible(false);
+    // The thread count is a developer's setting, shown with the developer flag only.
+    FThreadCountRow = {form->labelForField(gdThreadCt), gdThreadCt};
+    for (QWidget* widget : FThreadCountRow) widget->setVisible(false);
     column->addLayout(form);
 
     auto* buttons = new QHBoxLayout();
