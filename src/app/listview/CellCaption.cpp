@@ -1,6 +1,7 @@
 #include "app/listview/CellCaption.h"
 
 #include "util/DelphiFormat.h"
+#include "util/LocalTime.h"
 
 #include <ctime>
 #include <filesystem>
@@ -37,12 +38,7 @@ std::string SizeText(int64_t size)
 
 std::string DateText(const TDateTime& time)
 {
-    std::time_t t = std::chrono::system_clock::to_time_t(time);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y/%m/%d %H:%M", &local);
-    return text;
+    return FormatLocalTime(time, "%Y/%m/%d %H:%M");
 }
 
 std::vector<std::string> CaptionLines(const TThumbInfo& entry, int id, unsigned captionSet,

@@ -1,10 +1,8 @@
 #include "app/window/Configuration.h"
 
 #include "util/DelphiFormat.h"
+#include "util/LocalTime.h"
 #include "util/XEComText.h"
-
-#include <chrono>
-#include <ctime>
 
 namespace qor {
 
@@ -12,37 +10,34 @@ namespace {
 
 constexpr const char* MainSection = "FrmSlider1";
 
-std::string LastRunText(TDateTime now)
-{
-    std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
-    return text;
-}
+// The dialog's check boxes kept in the file, in the file's order; their defaults are those of
+// TSettingOptions.
+struct TOptionFlag {
+    const char* Key;
+    bool TSettingOptions::*Member;
+};
+constexpr TOptionFlag OptionFlags[] = {
+    {"ChAddWrapperToClass", &TSettingOptions::ChAddWrapperToClass},
+    {"ChAutoOpenLastProject", &TSettingOptions::ChAutoOpenLastProject},
+    {"ChCheckUpdate", &TSettingOptions::ChCheckUpdate},
+    {"ChDemoMode", &TSettingOptions::ChDemoMode},
+    {"ChIgnoreSampleSize", &TSettingOptions::ChIgnoreSampleSize},
+    {"ChNoResizeSameSizeJPEG", &TSettingOptions::ChNoResizeSameSizeJPEG},
+};
 
 void ReadOptions(const TXEIniFile& ini, TSettingOptions& o)
 {
-    o.ChAddWrapperToClass = ini.ReadBool("Setting", "ChAddWrapperToClass", false);
-    o.ChAutoOpenLastProject = ini.ReadBool("Setting", "ChAutoOpenLastProject", true);
-    o.ChCheckUpdate = ini.ReadBool("Setting", "ChCheckUpdate", true);
-    o.ChDemoMode = ini.ReadBool("Setting", "ChDemoMode", false);
-    o.ChIgnoreSampleSize = ini.ReadBool("Setting", "ChIgnoreSampleSize", true);
-    o.ChNoResizeSameSizeJPEG = ini.ReadBool("Setting", "ChNoResizeSameSizeJPEG", true);
-    o.LSSample = ini.ReadInteger("Setting", "LSSample", 0);
-    o.ChWaterMark = ini.ReadBool("Setting", "ChWaterMark", false);
-    o.WaterMark = ini.ReadString("Setting", "WaterMark", TSettingOptions{}.WaterMark);
+    const TSettingOptions defaults;
+    for (const TOptionFlag& flag : OptionFlags)
+        o.*flag.Member = ini.ReadBool("Setting", flag.Key, defaults.*flag.Member);
+    o.LSSample = ini.ReadInteger("Setting", "LSSample", defaults.LSSample);
+    o.ChWaterMark = ini.ReadBool("Setting", "ChWaterMark", defaults.ChWaterMark);
+    o.WaterMark = ini.ReadString("Setting", "WaterMark", defaults.WaterMark);
 }
 
 void WriteOptions(TXEIniFile& ini, const TSettingOptions& o)
 {
-    ini.WriteBool("Setting", "ChAddWrapperToClass", o.ChAddWrapperToClass);
-    ini.WriteBool("Setting", "ChAutoOpenLastProject", o.ChAutoOpenLastProject);
-    ini.WriteBool("Setting", "ChCheckUpdate", o.ChCheckUpdate);
-    ini.WriteBool("Setting", "ChDemoMode", o.ChDemoMode);
-    ini.WriteBool("Setting", "ChIgnoreSampleSize", o.ChIgnoreSampleSize);
-    ini.WriteBool("Setting", "ChNoResizeSameSizeJPEG", o.ChNoResizeSameSizeJPEG);
+    for (const TOptionFlag& flag : OptionFlags) ini.WriteBool("Setting", flag.Key, o.*flag.Member);
     ini.WriteInteger("Setting", "LSSample", o.LSSample);
     ini.WriteBool("Setting", "ChWaterMark", o.ChWaterMark);
     ini.WriteString("Setting", "WaterMark", o.WaterMark);
@@ -90,7 +85,7 @@ void SaveConfiguration(TXEIniFile& ini, const TAppConfig& config, TDateTime now)
     ini.WriteInteger("Setting", "cbCaptionSet", config.cbCaptionSet);
     ini.WriteString("Setting", "MainGeo", config.MainGeo);
     ini.WriteBool(MainSection, "InitMax", config.InitMax);
-    ini.WriteString(MainSection, "LastRun", LastRunText(now));
+    ini.WriteString(MainSection, "LastRun", FormatLocalTime(now, "%Y/%m/%d %H:%M:%S"));
 }
 
 std::optional<TRect> PlaceMainGeo(const std::string& mainGeo, const std::vector<TRect>& screens)

@@ -1,31 +1,16 @@
 #include "app/window/ProjectNames.h"
 
 #include "util/DelphiFormat.h"
+#include "util/LocalTime.h"
 #include "util/TextCodec.h"
 #include "util/UnitMsg.h"
 #include "util/XEComText.h"
 
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
 namespace qor {
-
-namespace {
-
-std::string DateDigits(TDateTime today)
-{
-    std::time_t t = std::chrono::system_clock::to_time_t(today);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y%m%d", &local);
-    return text;
-}
-
-} // namespace
 
 std::string WindowCaption(const std::string& projectPath)
 {
@@ -37,7 +22,7 @@ std::string ProposedProjectName(const std::string& pageTitle, TDateTime today, c
 {
     std::string base = SanitizeFileName(pageTitle, false);
     if (base.empty()) base = GetMsgText(13);
-    return UniqueFileName(base + "_" + DateDigits(today) + ".qor", folder);
+    return UniqueFileName(base + "_" + FormatLocalTime(today, "%Y%m%d") + ".qor", folder);
 }
 
 bool IsProjectFile(const std::string& path)
