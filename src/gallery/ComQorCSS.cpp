@@ -1,5 +1,6 @@
 #include "gallery/ComQorCSS.h"
 
+#include "gallery/Assets.h"
 #include "gallery/PageTemplate.h"
 #include "gallery/ProjectStream.h"
 #include "gallery/StyleSheetKeys.h"
@@ -92,7 +93,7 @@ void TComQorCSS1::LoadPageTemplate()
 
 bool TComQorCSS1::ParseJS()
 {
-    FJava = LoadTextLines(std::filesystem::path(FRscFolder) / "js" / "jquery.qorslider.min.js");
+    FJava = LoadTextLines(std::filesystem::path(FRscFolder) / "js" / GalleryScriptName);
     return !FJava.empty();
 }
 
