@@ -6,6 +6,7 @@
 #include "gallery/StyleSheetKeys.h"
 
 #include "util/AtomicFile.h"
+#include "util/SaturatedSum.h"
 #include "util/XEComFile.h"
 #include "util/XEInitPrj.h"
 
@@ -60,11 +61,9 @@ const TStringList& TComQorCSS1::StdTransitNames()
 
 int32_t TComQorCSS1::ThumbStripHeight() const
 {
-    if (ControllerType != 0) return ThumbHeight + 6;
-    int32_t h = ThumbHeight + 2 * ThumbBorderWidth + 6;
-    if (ShowThumbTitle) h += ThumbTitleHeight;
-    if (ThumbPolaroid) h += ThumbBorderWidth;
-    return h;
+    if (ControllerType != 0) return SaturatedSum({ThumbHeight, 6});
+    return SaturatedSum({ThumbHeight, 2 * int64_t(ThumbBorderWidth), 6,
+                         ShowThumbTitle ? ThumbTitleHeight : 0, ThumbPolaroid ? ThumbBorderWidth : 0});
 }
 
 void TComQorCSS1::SetRscFolder(const std::string& path)
