@@ -1,6 +1,7 @@
 // The decoders against the shared picture suites: good files decode to the right size and
 // pixels, bad ones are refused with an EImageError naming the file, none crashes.
 #include "imaging/BmpCodec.h"
+#include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PictureFiles.h"
@@ -277,6 +278,26 @@ TEST(GifFiles, EveryFileDecodesOrFailsCleanly)
                                  TSuiteFolder{"gif/libnsgif", 2}})
         for (const fs::path& file : FilesIn(folder, ".gif", count))
             EXPECT_TRUE(LoadsOrFailsCleanly(file, false)) << file;
+}
+
+// A one-pixel first frame on a logical screen of the given size.
+std::vector<uint8_t> OnePixelGif(uint16_t screenWidth, uint16_t screenHeight)
+{
+    std::vector<uint8_t> file = {'G', 'I', 'F', '8', '9', 'a', uint8_t(screenWidth),
+                                 uint8_t(screenWidth >> 8), uint8_t(screenHeight),
+                                 uint8_t(screenHeight >> 8), 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                                 ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, ';'};
+    return file;
+}
+
+TEST(GifFiles, AScreenFarLargerThanItsFrameIsRefusedBeforeAllocating)
+{
+    TBmpScan small = DecodeGif(OnePixelGif(2000, 2000), "small.gif");
+    EXPECT_EQ(small.Width(), 2000);
+    const TTriple corner = small.Scan(1999)[1999];
+    EXPECT_EQ(corner.r + corner.g + corner.b, 3 * 255); // the screen around the frame is white
+    // 35 bytes claiming 48 MB of screen (16 million pixels and more, 64 times the frame's).
+    EXPECT_THROW(DecodeGif(OnePixelGif(4001, 4001), "huge.gif"), EImageError);
 }
 
 TEST(GifFiles, FirstFrameWithTransparencyOverWhite)
