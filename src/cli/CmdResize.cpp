@@ -2,6 +2,7 @@
 #include "imaging/JpegCodec.h"
 #include "imaging/PngCodec.h"
 #include "imaging/XEResize.h"
+#include "util/TextCodec.h"
 
 #include <charconv>
 #include <filesystem>
@@ -33,11 +34,7 @@ std::vector<int> Integers(const std::string& text, char separator, size_t count,
 
 bool EndsWithPng(const std::string& name)
 {
-    if (name.size() < 4) return false;
-    std::string tail = name.substr(name.size() - 4);
-    for (char& c : tail)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return tail == ".png";
+    return name.size() >= 4 && AsciiLower(name.substr(name.size() - 4)) == ".png";
 }
 
 struct TResizeRequest {

@@ -40,12 +40,6 @@ std::string FileAndReason(const std::string& file, const std::string& reason)
     return reason.starts_with(prefix) ? reason : prefix + reason;
 }
 
-bool FileExists(const std::string& path)
-{
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
-}
-
 int DefaultThreadCount()
 {
     return std::max(2, static_cast<int>(std::thread::hardware_concurrency()));
@@ -70,6 +64,8 @@ private:
     TBuildResult Finish();
     // Slide pictures the page refers to that were not written and not reported yet.
     bool WarnMissingPictures();
+    // Names and assets Make could not take as the project asked.
+    bool WarnMakeProblems() const;
 
     TComQorCSS1& FSettings;
     const TBuildOptions& FOptions;
@@ -219,6 +215,13 @@ bool TGalleryBuild::WarnMissingPictures()
     return missing;
 }
 
+bool TGalleryBuild::WarnMakeProblems() const
+{
+    for (const TMakeWarning& warning : FSettings.MakeWarnings())
+        std::cerr << "warning: " << warning.File << ": " << warning.Reason << '\n';
+    return !FSettings.MakeWarnings().empty();
+}
+
 TBuildResult TGalleryBuild::Finish()
 {
     // A Ctrl+C that came after the page was written has nothing left to stop.
@@ -229,6 +232,7 @@ TBuildResult TGalleryBuild::Finish()
         return TBuildResult::NoScript;
     }
     bool missing = WarnMissingPictures();
+    missing = WarnMakeProblems() || missing;
     std::string page = FSettings.OutFolder + FSettings.HTML;
     if (FOptions.Open) OpenDocument(page);
     std::cout << page << '\n';

@@ -1,6 +1,7 @@
 #include "cli/PropertyText.h"
 
 #include "gallery/ProjectValues.h"
+#include "util/TextCodec.h"
 #include "util/XEComText.h"
 
 #include <cctype>
@@ -88,8 +89,7 @@ TColor ParseColour(const std::string& text)
 
 bool ParseBoolean(const std::string& text)
 {
-    std::string lower = text;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string lower = AsciiLower(text);
     if (lower == "true" || lower == "1") return true;
     if (lower == "false" || lower == "0") return false;
     throw ESettingError("not true or false: " + text);

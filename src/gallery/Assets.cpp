@@ -13,39 +13,59 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path ButtonSource(const fs::path& ctrl, const std::string& chosen, const char* fallback)
+fs::path ButtonSource(const fs::path& ctrl, const std::string& chosen, const char* fallback,
+                      TMakeWarnings& warnings)
 {
+    if (chosen.empty()) return ctrl / fallback;
+    if (!IsPlainFileName(chosen)) {
+        warnings.push_back({chosen, std::string("not a file name of the ctrl folder; ") +
+                                        fallback + " is used instead"});
+        return ctrl / fallback;
+    }
     std::error_code ec;
-    if (!chosen.empty() && fs::is_regular_file(ctrl / chosen, ec)) return ctrl / chosen;
-    return ctrl / fallback;
+    return fs::is_regular_file(ctrl / chosen, ec) ? ctrl / chosen : ctrl / fallback;
+}
+
+void CopyOrWarn(const fs::path& source, const fs::path& dest, TMakeWarnings& warnings)
+{
+    if (!CopyFileTo(source, dest, true)) WarnCopyFailures({source.string()}, warnings);
 }
 
 } // namespace
 
+void WarnCopyFailures(const TStringList& failed, TMakeWarnings& warnings)
+{
+    for (const std::string& file : failed)
+        warnings.push_back({file, "cannot be copied into the gallery"});
+}
+
 TButtonSize CopyControlPictures(const TComQorCSS1& s, const fs::path& rscFolder,
-                                const fs::path& cssFolder)
+                                const fs::path& cssFolder, TMakeWarnings& warnings)
 {
     fs::path ctrl = rscFolder / "ctrl";
-    fs::path prev = ButtonSource(ctrl, s.PrevArrowFile, "00-prev.png");
-    fs::path next = ButtonSource(ctrl, s.NextArrowFile, "00-next.png");
+    fs::path prev = ButtonSource(ctrl, s.PrevArrowFile, "00-prev.png", warnings);
+    fs::path next = ButtonSource(ctrl, s.NextArrowFile, "00-next.png", warnings);
     TButtonSize size = MeasureButton(prev);
-    CopyFileTo(prev, cssFolder / "prev_arrow.png", true);
-    CopyFileTo(next, cssFolder / "next_arrow.png", true);
-    CopyFileTo(ctrl / "ctrl3stat.png", cssFolder / "ctrl3stat.png", true);
-    if (s.DemoMode) CopyFileTo(ctrl / "h2_bg_silver.png", cssFolder / "h2_bg_silver.png", true);
+    CopyOrWarn(prev, cssFolder / "prev_arrow.png", warnings);
+    CopyOrWarn(next, cssFolder / "next_arrow.png", warnings);
+    CopyOrWarn(ctrl / "ctrl3stat.png", cssFolder / "ctrl3stat.png", warnings);
+    if (s.DemoMode) CopyOrWarn(ctrl / "h2_bg_silver.png", cssFolder / "h2_bg_silver.png", warnings);
     return size;
 }
 
 void WriteScriptFolder(const fs::path& rscFolder, const fs::path& outFolder,
-                       const TStringList& script)
+                       const TStringList& script, TMakeWarnings& warnings)
 {
     fs::path js = outFolder / "js";
     std::error_code ec;
     fs::create_directories(js, ec);
     if (ec) throw std::system_error(ec, js.string());
-    CopyFolderFiles(rscFolder / "js", js, true, [](const fs::path& file) {
-        return AsciiLower(file.filename().string()) != GalleryScriptName;
-    });
+    TStringList failed;
+    CopyFolderFiles(
+        rscFolder / "js", js, true,
+        [](const fs::path& file) { return AsciiLower(file.filename().string()) != GalleryScriptName; },
+        &failed);
+    WarnCopyFailures(failed, warnings);
     if (!script.empty()) SaveTextLines(js / GalleryScriptName, script);
 }
 

@@ -1,5 +1,6 @@
 #include "gallery/ColumnPages.h"
 
+#include "gallery/Assets.h"
 #include "gallery/RegexReplace.h"
 
 #include "util/DelphiFormat.h"
@@ -13,7 +14,8 @@ int32_t ColumnCount(const TComQorCSS1& s)
 }
 
 void WriteColumnStyleSheet(const TComQorCSS1& s, const std::filesystem::path& rscFolder,
-                           const std::filesystem::path& cssFolder, int32_t wrapperHeight)
+                           const std::filesystem::path& cssFolder, int32_t wrapperHeight,
+                           TMakeWarnings& warnings)
 {
     std::string name = Format("style_%dcolumns.css", {ColumnCount(s)});
     std::filesystem::path embed = rscFolder / "embed" / "css";
@@ -21,7 +23,9 @@ void WriteColumnStyleSheet(const TComQorCSS1& s, const std::filesystem::path& rs
     lines = ReplaceAllInLines(lines, "WrapWidth", Format("%dpx", {s.ImageWidth}));
     lines = ReplaceAllInLines(lines, "WrapHeight", Format("%dpx", {wrapperHeight}));
     SaveTextLines(cssFolder / name, lines);
-    CopyFilesByExt(embed, cssFolder, ".png");
+    TStringList failed;
+    CopyFilesByExt(embed, cssFolder, ".png", &failed);
+    WarnCopyFailures(failed, warnings);
 }
 
 } // namespace qor

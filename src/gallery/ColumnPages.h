@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gallery/ComQorCSS.h"
+#include "gallery/MakeWarnings.h"
 
 #include <filesystem>
 
@@ -13,8 +14,9 @@ namespace qor {
 int32_t ColumnCount(const TComQorCSS1& s);
 
 // css/"style_%dcolumns.css" with "WrapWidth" and "WrapHeight" replaced, then every PNG
-// picture of "embed/css/" copied beside it.
+// picture of "embed/css/" copied beside it (a copy that fails is a warning).
 void WriteColumnStyleSheet(const TComQorCSS1& s, const std::filesystem::path& rscFolder,
-                           const std::filesystem::path& cssFolder, int32_t wrapperHeight);
+                           const std::filesystem::path& cssFolder, int32_t wrapperHeight,
+                           TMakeWarnings& warnings);
 
 } // namespace qor

@@ -1,10 +1,12 @@
 #include "gallery/ComQorCSS.h"
 
+#include "gallery/Assets.h"
 #include "gallery/PageTemplate.h"
 #include "gallery/ProjectStream.h"
 #include "gallery/StyleSheetKeys.h"
 
 #include "util/AtomicFile.h"
+#include "util/SaturatedSum.h"
 #include "util/XEComFile.h"
 #include "util/XEInitPrj.h"
 
@@ -59,11 +61,9 @@ const TStringList& TComQorCSS1::StdTransitNames()
 
 int32_t TComQorCSS1::ThumbStripHeight() const
 {
-    if (ControllerType != 0) return ThumbHeight + 6;
-    int32_t h = ThumbHeight + 2 * ThumbBorderWidth + 6;
-    if (ShowThumbTitle) h += ThumbTitleHeight;
-    if (ThumbPolaroid) h += ThumbBorderWidth;
-    return h;
+    if (ControllerType != 0) return SaturatedSum({ThumbHeight, 6});
+    return SaturatedSum({ThumbHeight, 2 * int64_t(ThumbBorderWidth), 6,
+                         ShowThumbTitle ? ThumbTitleHeight : 0, ThumbPolaroid ? ThumbBorderWidth : 0});
 }
 
 void TComQorCSS1::SetRscFolder(const std::string& path)
@@ -92,7 +92,7 @@ void TComQorCSS1::LoadPageTemplate()
 
 bool TComQorCSS1::ParseJS()
 {
-    FJava = LoadTextLines(std::filesystem::path(FRscFolder) / "js" / "jquery.qorslider.min.js");
+    FJava = LoadTextLines(std::filesystem::path(FRscFolder) / "js" / GalleryScriptName);
     return !FJava.empty();
 }
 

@@ -4,6 +4,7 @@
 // exactly these, in this order (see PublishedProps.h). Make writes the gallery folder.
 #pragma once
 
+#include "gallery/MakeWarnings.h"
 #include "gallery/QorKey.h"
 #include "util/TextFile.h"
 
@@ -126,8 +127,11 @@ public:
     // Writes the page, the style sheet with its pictures and the script folder into
     // OutFolder, reading the templates afresh. False, writing nothing, without script text.
     // A template that cannot be read or a file that cannot be written throws its error
-    // naming the file; what was written before stays.
+    // naming the file; what was written before stays. A page or style-sheet name that is
+    // not a plain file name is replaced by its default ("index.html", "style.css"); that and
+    // every asset that could not be copied are left in MakeWarnings.
     bool Make();
+    const TMakeWarnings& MakeWarnings() const { return FMakeWarnings; }
 
     // The templates as last loaded, with their keys, and the log of the last style-sheet
     // key scan ("%3d: %s", line index and line text, one line per key).
@@ -158,6 +162,7 @@ private:
     TQorKeys FKeyIndex;
     TQorKeys FKeyImg;
     TStringList FLog;
+    TMakeWarnings FMakeWarnings;
     TStringList FTransitItems = StdTransitItems();
     TStringList FTransitNames = StdTransitNames();
 };

@@ -7,6 +7,7 @@
 #include "gallery/WrapperBlock.h"
 
 #include "util/DelphiFormat.h"
+#include "util/SaturatedSum.h"
 #include "util/XEComText.h"
 
 namespace qor {
@@ -59,7 +60,7 @@ void InsertDemoBlock(const TComQorCSS1& s, TStringList& lines, TQorKeys& head, T
 void WriteDemoStyleSheet(const TComQorCSS1& s, const std::filesystem::path& rscFolder,
                          const std::filesystem::path& cssFolder)
 {
-    int32_t eachWidth = s.ImageWidth + 10;
+    int32_t eachWidth = SaturatedSum({s.ImageWidth, 10});
     int32_t demoWidth = s.DemoWidth > eachWidth ? s.DemoWidth : eachWidth;
     TStringList lines = LoadTextLines(rscFolder / "css" / "gallerydemo.css");
     lines = ReplaceAllInLines(lines, "demowidth", Format("%dpx", {demoWidth}));

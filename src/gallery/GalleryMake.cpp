@@ -7,6 +7,8 @@
 #include "gallery/StripPictures.h"
 #include "gallery/StyleSheetWriter.h"
 
+#include "util/XEComFile.h"
+
 #include <system_error>
 
 namespace qor {
@@ -25,28 +27,41 @@ fs::path MakeCssFolder(const TComQorCSS1& s)
     return css;
 }
 
-void WriteCssFolder(const TComQorCSS1& s, const TStyleSheetTemplate& css, const fs::path& rsc)
+void WriteCssFolder(const TComQorCSS1& s, const TStyleSheetTemplate& css, const fs::path& rsc,
+                    TMakeWarnings& warnings)
 {
     fs::path cssFolder = MakeCssFolder(s);
-    TButtonSize prevButton = CopyControlPictures(s, rsc, cssFolder);
+    TButtonSize prevButton = CopyControlPictures(s, rsc, cssFolder, warnings);
     WriteCommentBackground(s, cssFolder);
     if (s.ControllerType == 0) WriteThumbStripPictures(s, cssFolder);
     WriteStyleSheet(s, css, prevButton, cssFolder);
     if (s.DemoMode) WriteDemoStyleSheet(s, rsc, cssFolder);
-    if (ColumnCount(s) > 0) WriteColumnStyleSheet(s, rsc, cssFolder, WrapperHeight(s));
+    if (ColumnCount(s) > 0) WriteColumnStyleSheet(s, rsc, cssFolder, WrapperHeight(s), warnings);
+}
+
+// The page and the style sheet are written into their folders under these names, so a name
+// that would lead elsewhere gives way to the default.
+void KeepPlainName(std::string& name, const char* fallback, TMakeWarnings& warnings)
+{
+    if (IsPlainFileName(name)) return;
+    warnings.push_back({name, std::string("not a plain file name; ") + fallback + " is written instead"});
+    name = fallback;
 }
 
 } // namespace
 
 bool TComQorCSS1::Make()
 {
+    FMakeWarnings.clear();
     if (FJava.empty()) return false;
     LoadStyleSheetTemplate();
     LoadPageTemplate();
+    KeepPlainName(HTML, "index.html", FMakeWarnings);
+    KeepPlainName(StyleSheet, "style.css", FMakeWarnings);
     fs::path rsc(FRscFolder);
     WritePage(*this, {FIndexLS, FKeyIndex, FKeyImg}, rsc);
-    WriteCssFolder(*this, {FCSSLS, FKeyCSS}, rsc);
-    WriteScriptFolder(rsc, OutFolder, FJava);
+    WriteCssFolder(*this, {FCSSLS, FKeyCSS}, rsc, FMakeWarnings);
+    WriteScriptFolder(rsc, OutFolder, FJava, FMakeWarnings);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "gallery/WrapperBlock.h"
 
 #include "util/DelphiFormat.h"
+#include "util/SaturatedSum.h"
 #include "util/XEComText.h"
 
 namespace qor {
@@ -22,7 +23,7 @@ void ReplaceKeyLine(TStringList& lines, const TQorKey& key, const std::string& t
 // The frame of 8 pixels on each side needs room besides the usual margin.
 int32_t ViewportWidth(const TComQorCSS1& s)
 {
-    return s.ImageWidth + (s.FrameType == 2 ? 50 : 30);
+    return SaturatedSum({s.ImageWidth, s.FrameType == 2 ? 50 : 30});
 }
 
 void ReplaceHeadLines(const TComQorCSS1& s, TStringList& lines, const TQorKeys& head,

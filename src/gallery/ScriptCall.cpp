@@ -3,6 +3,7 @@
 #include "gallery/PageIndent.h"
 
 #include "util/DelphiFormat.h"
+#include "util/SaturatedSum.h"
 
 #include <cmath>
 
@@ -67,7 +68,7 @@ std::string CommentOption(const TComQorCSS1& s)
 std::string ScriptCallOptions(const TComQorCSS1& s)
 {
     const std::string p = OptionBreak();
-    int32_t titleOffset = s.ThumbTitleOffsetY + (IsSiteLayout(s) ? 3 : 0);
+    int32_t titleOffset = SaturatedSum({s.ThumbTitleOffsetY, IsSiteLayout(s) ? 3 : 0});
     std::string out;
     out += p + Format("controller:'%s',", {ControllerName(s.ControllerType)});
     out += p + Format("width:%d, height:%d, ", {s.ImageWidth, s.ImageHeight});

@@ -6,6 +6,7 @@
 #include "imaging/FillGradient.h"
 #include "imaging/GlowBox.h"
 #include "imaging/PngCodec.h"
+#include "util/SaturatedSum.h"
 
 #include <algorithm>
 #include <cstring>
@@ -57,12 +58,12 @@ void WriteCommentBackground(const TComQorCSS1& s, const fs::path& cssFolder)
 
 void WriteThumbStripPictures(const TComQorCSS1& s, const fs::path& cssFolder)
 {
-    const int32_t stripHeight = s.ThumbStripHeight() + 16;
+    const int32_t stripHeight = SaturatedSum({s.ThumbStripHeight(), 16});
     SavePng(cssFolder / "thumbbg_ie.png", VerticalGradient(s, 8, stripHeight), clBlack, false);
 
-    const int32_t boxWidth = s.ThumbWidth + 2 * s.ThumbBorderWidth;
-    const int32_t boxHeight = s.ThumbHeight + 2 * s.ThumbBorderWidth;
-    TBmpScan base = VerticalGradient(s, boxWidth + 30, stripHeight);
+    const int32_t boxWidth = SaturatedSum({s.ThumbWidth, 2 * int64_t(s.ThumbBorderWidth)});
+    const int32_t boxHeight = SaturatedSum({s.ThumbHeight, 2 * int64_t(s.ThumbBorderWidth)});
+    TBmpScan base = VerticalGradient(s, SaturatedSum({boxWidth, 30}), stripHeight);
     static const TThumbGlow glows[] = {
         {"ie8thumb_li_bg.png", MakeColor(0x80, 0x80, 0x80), {1, 1}, 1.5},
         {"ie8thumb_li_hover.png", MakeColor(0x00, 0xFF, 0xFF), {0, 0}, 3.0},

@@ -3,6 +3,7 @@
 #include "gallery/ColorText.h"
 
 #include "util/DelphiFormat.h"
+#include "util/SaturatedSum.h"
 
 namespace qor {
 
@@ -65,7 +66,7 @@ TQorKeys FindStyleSheetKeys(const TStringList& lines, TStringList& log)
 
 int32_t WrapperHeight(const TComQorCSS1& s)
 {
-    return IsThumbMode(s) ? s.ImageHeight + s.ThumbStripHeight() + 10 : s.ImageHeight;
+    return IsThumbMode(s) ? SaturatedSum({s.ImageHeight, s.ThumbStripHeight(), 10}) : s.ImageHeight;
 }
 
 std::string StyleSheetKeyLine(const TComQorCSS1& s, int key, TButtonSize prevButton)

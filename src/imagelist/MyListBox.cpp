@@ -27,12 +27,6 @@ TStringList SplitFields(std::string_view text, std::string_view sep)
     return fields;
 }
 
-bool FileExists(const std::string& path)
-{
-    std::error_code ec;
-    return !path.empty() && fs::is_regular_file(path, ec);
-}
-
 // Renames a file without ever replacing one that appeared meanwhile under the new name.
 bool MoveFileNoReplace(const std::string& from, const std::string& to)
 {

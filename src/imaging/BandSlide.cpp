@@ -14,26 +14,6 @@ namespace qor {
 
 namespace {
 
-bool IsJpegExtension(const std::filesystem::path& path)
-{
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".jpg" || ext == ".jpeg" || ext == ".jpe";
-}
-
-bool IsMirrored(int orientation)
-{
-    return orientation == 2 || orientation == 4 || orientation == 5 || orientation == 7;
-}
-
-// The orientation code RotateByAngle turns by.
-int TurnCode(int angle)
-{
-    long long n = (static_cast<long long>(angle) + 7200) % 360;
-    return n == 90 ? 6 : n == 180 ? 3 : n == 270 ? 8 : 1;
-}
-
 // The rectangle of a width x height source that TransformOrientation(code) carries to rect.
 TRect SourceOfTurned(TRect rect, int code, int32_t width, int32_t height)
 {
@@ -49,35 +29,29 @@ TRect SourceOfTurned(TRect rect, int code, int32_t width, int32_t height)
     }
 }
 
-bool Inside(TRect rect, int32_t width, int32_t height)
-{
-    return rect.IsValid() && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= width &&
-           rect.Bottom <= height;
-}
-
 } // namespace
 
 std::optional<TBmpScan> BandSlidePicture(const TBandSlideRequest& request)
 {
-    if (request.FileName.empty() || !IsJpegExtension(request.FileName)) return std::nullopt;
+    if (request.FileName.empty() || !IsJpegFileName(request.FileName)) return std::nullopt;
     std::error_code missing;
     if (!std::filesystem::exists(request.FileName, missing)) return std::nullopt;
     try {
         std::vector<uint8_t> bytes = ReadPictureFile(request.FileName);
         int orientation = ExifOrientation(request.FileName);
-        bool mirrored = IsMirrored(orientation);
-        int code = TurnCode(OrientationAngle(orientation) + request.UserAngle);
+        bool mirrored = IsMirroredOrientation(orientation);
+        int code = AngleToOrientation(OrientationAngle(orientation) + request.UserAngle);
         bool swap = code == 6 || code == 8;
         TRect crop; // in the upright picture
         auto choose = [&](int32_t width, int32_t height) -> TRect {
             int32_t uprightWidth = swap ? height : width, uprightHeight = swap ? width : height;
             if (uprightWidth == request.AspectWidth && uprightHeight == request.AspectHeight)
                 return {};
-            crop = Inside(request.CropR, uprightWidth, uprightHeight)
+            crop = IsCropInside(request.CropR, uprightWidth, uprightHeight)
                        ? request.CropR
                        : CenteredCrop(uprightWidth, uprightHeight, request.AspectWidth,
                                       request.AspectHeight);
-            if (!Inside(crop, uprightWidth, uprightHeight)) return {};
+            if (!IsCropInside(crop, uprightWidth, uprightHeight)) return {};
             // Undo the turn, then the mirror (which reverses each stored row).
             TRect stored = SourceOfTurned(crop, code, width, height);
             if (mirrored)

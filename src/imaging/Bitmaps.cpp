@@ -1,5 +1,6 @@
 #include "imaging/Bitmaps.h"
 
+#include "imaging/Geometry.h"
 #include "imaging/ImageError.h"
 
 #include <cstring>
@@ -40,12 +41,6 @@ TTriple PixelAt(const uint8_t* row, int32_t x, int bits)
     }
 }
 
-bool Inside(TRect rect, const TBmpScan& picture)
-{
-    return rect.Left >= 0 && rect.Top >= 0 && rect.Right <= picture.Width() &&
-           rect.Bottom <= picture.Height();
-}
-
 } // namespace
 
 TBmpScan NewBitmap(int32_t width, int32_t height, int bitsPerPixel)
@@ -69,7 +64,7 @@ TBmpScan CopyBitmap24(const TBmpScan& picture)
 
 TBmpScan CropBitmap(const TBmpScan& picture, TRect rect, int bitsPerPixel)
 {
-    if (picture.Empty() || !rect.IsValid() || !Inside(rect, picture)) return {};
+    if (picture.Empty() || !IsCropInside(rect, picture.Width(), picture.Height())) return {};
     if (bitsPerPixel != picture.BitsPerPixel() || picture.BitsPerPixel() % 8 != 0)
         return CropBitmap(CopyBitmap24(picture), rect, 24);
     TBmpScan crop(rect.Width(), rect.Height(), bitsPerPixel, TBmpScan::TFill::None);

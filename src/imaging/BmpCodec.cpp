@@ -47,7 +47,10 @@ public:
     TBmpScan Decode()
     {
         ReadHeaders();
-        if (FCompression != biRle8 && FCompression != biRle4) CheckPixelData();
+        if (FCompression == biRle8 || FCompression == biRle4)
+            CheckRleArea();
+        else
+            CheckPixelData();
         TBmpScan picture(FWidth, FHeight);
         if (FCompression == biRle8 || FCompression == biRle4)
             DecodeRle(picture);
@@ -160,6 +163,17 @@ private:
         uint64_t available = FData.size() - FPixelOffset;
         if (Stride() * (static_cast<uint64_t>(FHeight) - 1) + rowBytes > available)
             Fail("the pixel data ends early");
+    }
+
+    // Before allocating: every code pair of an RLE stream paints at most 255 pixels, so a
+    // picture larger than its data could paint is refused instead of costing its full size
+    // (a hundred bytes could otherwise claim gigabytes).
+    void CheckRleArea() const
+    {
+        if (FPixelOffset > FData.size()) Fail("pixel data outside the file");
+        uint64_t codePairs = (FData.size() - FPixelOffset) / 2;
+        if (static_cast<uint64_t>(FWidth) * static_cast<uint64_t>(FHeight) > codePairs * 255)
+            Fail("the pixel data is too short for the picture size");
     }
 
     void DecodeRows(TBmpScan& picture) const

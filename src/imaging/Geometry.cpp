@@ -84,4 +84,10 @@ TRect KeepInside(TRect rect, TRect bounds)
     return {rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
 }
 
+bool IsCropInside(TRect rect, int32_t width, int32_t height)
+{
+    return rect.IsValid() && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= width &&
+           rect.Bottom <= height;
+}
+
 } // namespace qor

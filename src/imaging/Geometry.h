@@ -27,5 +27,7 @@ TRect PlaceCentered(int32_t width, int32_t height, TRect box);
 TRect MapRect(TRect rect, TRect from, TRect to);
 // The rectangle shifted to lie inside the bounds where it can; its size never changes.
 TRect KeepInside(TRect rect, TRect bounds);
+// Whether a crop can be taken: not empty and wholly inside a width x height picture.
+bool IsCropInside(TRect rect, int32_t width, int32_t height);
 
 } // namespace qor

@@ -88,12 +88,15 @@ private:
         if (!IsAllowedPictureSize(width, height) ||
             !IsAllowedPictureSize(frame.Width, frame.Height))
             throw EImageError(FName + ": picture size is beyond the limit");
+        if (!IsScreenWithinReach(width, height, frame))
+            throw EImageError(FName + ": logical screen far larger than its picture");
+        std::vector<std::vector<GifPixelType>> lines = ReadLines(frame);
         TBmpScan picture(width, height);
         std::vector<TTriple> colours = Palette(frame.ColorMap ? frame.ColorMap : FGif->SColorMap);
-        std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
-        for (int32_t row : RowOrder(frame.Height, frame.Interlace)) {
-            Check(DGifGetLine(FGif.get(), line.data(), frame.Width));
-            int32_t y = frame.Top + row;
+        std::vector<int32_t> order = RowOrder(frame.Height, frame.Interlace);
+        for (size_t i = 0; i < order.size(); ++i) {
+            const std::vector<GifPixelType>& line = lines[i];
+            int32_t y = frame.Top + order[i];
             if (y < 0 || y >= height) continue;
             TTriple* out = picture.Scan(y);
             for (int32_t x = 0; x < frame.Width; ++x) {
@@ -103,6 +106,29 @@ private:
             }
         }
         return picture;
+    }
+
+    // The frame's rows in stored order, each taken only once its data decoded: a file that
+    // ends early costs the rows it holds, not the size it claims.
+    std::vector<std::vector<GifPixelType>> ReadLines(const GifImageDesc& frame)
+    {
+        std::vector<std::vector<GifPixelType>> lines;
+        for (int32_t row = 0; row < frame.Height; ++row) {
+            std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
+            Check(DGifGetLine(FGif.get(), line.data(), frame.Width));
+            lines.push_back(std::move(line));
+        }
+        return lines;
+    }
+
+    // The white screen around the first frame may be larger than the frame, but not without
+    // bound: a few bytes must not claim hundreds of megabytes of it.
+    static bool IsScreenWithinReach(int32_t width, int32_t height, const GifImageDesc& frame)
+    {
+        constexpr int64_t FreeScreenPixels = 16'000'000, ScreenPerFramePixel = 64;
+        int64_t screen = int64_t(width) * height;
+        return screen <= FreeScreenPixels ||
+               screen <= ScreenPerFramePixel * int64_t(frame.Width) * frame.Height;
     }
 
     // Colours for all 256 indices; indices beyond the table are black.

@@ -1,5 +1,6 @@
 #include "imaging/JpegBand.h"
 
+#include "imaging/Geometry.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegErrorManager.h"
 
@@ -69,12 +70,6 @@ bool ReadBand(jpeg_decompress_struct& decoder, TJpegError& error, uint8_t* const
     return true;
 }
 
-bool Inside(TRect rect, int32_t width, int32_t height)
-{
-    return rect.IsValid() && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= width &&
-           rect.Bottom <= height;
-}
-
 } // namespace
 
 TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string& name,
@@ -94,7 +89,7 @@ TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string&
         auto height = static_cast<int32_t>(decoder.output_height);
         TRect rect;
         if (!cmyk && IsAllowedPictureSize(width, height)) rect = choose(width, height);
-        if (!cmyk && IsAllowedPictureSize(width, height) && Inside(rect, width, height)) {
+        if (!cmyk && IsAllowedPictureSize(width, height) && IsCropInside(rect, width, height)) {
             JDIMENSION firstColumn = 0;
             if (!StartBand(decoder, error, static_cast<JDIMENSION>(rect.Left),
                            static_cast<JDIMENSION>(rect.Right), static_cast<JDIMENSION>(rect.Top),

@@ -79,10 +79,15 @@ TBmpScan TransformOrientation(const TBmpScan& picture, int code)
     return turned;
 }
 
+int AngleToOrientation(int angle)
+{
+    int n = (angle % 360 + 360) % 360;
+    return n == 90 ? 6 : n == 180 ? 3 : n == 270 ? 8 : 1;
+}
+
 TBmpScan RotateByAngle(const TBmpScan& picture, int angle)
 {
-    long long n = (static_cast<long long>(angle) + 7200) % 360;
-    return TransformOrientation(picture, n == 90 ? 6 : n == 180 ? 3 : n == 270 ? 8 : 1);
+    return TransformOrientation(picture, AngleToOrientation(angle));
 }
 
 } // namespace qor

@@ -6,6 +6,8 @@
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PngCodec.h"
+#include "util/TextCodec.h"
+#include "util/XEComFile.h"
 
 #include <array>
 #include <cstdio>
@@ -34,30 +36,24 @@ constexpr std::array<TDecoderEntry, 6> kDecoders = {{{".jpg", DecodeJpegFull},
                                                      {".gif", DecodeGif},
                                                      {".bmp", DecodeBmp}}};
 
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-struct TFileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 } // namespace
 
 TPictureDecoder DecoderForExtension(std::string_view extension)
 {
-    std::string lower = LowerCase(std::string(extension));
+    std::string lower = AsciiLower(extension);
     for (const TDecoderEntry& entry : kDecoders)
         if (entry.extension == lower) return entry.decode;
     return nullptr;
 }
 
+bool IsJpegFileName(const std::filesystem::path& path)
+{
+    return DecoderForExtension(path.extension().string()) == DecodeJpegFull;
+}
+
 std::vector<uint8_t> ReadPictureFile(const std::filesystem::path& path)
 {
-    std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "rb"));
+    TFilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) throw EImageError(path.string() + ": cannot open the file");
     std::error_code error;
     uintmax_t size = std::filesystem::file_size(path, error);
@@ -98,7 +94,7 @@ TBmpScan LoadResourcePicture(std::string_view name, std::string_view extension)
 {
     std::span<const uint8_t> data = EmbeddedPicture(name);
     if (data.empty()) throw EImageError("no embedded picture named " + std::string(name));
-    std::string lower = LowerCase(std::string(extension));
+    std::string lower = AsciiLower(extension);
     if (lower != ".png" && lower != ".jpg" && lower != ".gif" && lower != ".bmp") return {};
     return DecoderForExtension(lower)(data, std::string(name));
 }

@@ -18,6 +18,8 @@ using TPictureDecoder = TBmpScan (*)(std::span<const uint8_t> data, const std::s
 
 // The decoder for a file name's extension, or none.
 TPictureDecoder DecoderForExtension(std::string_view extension);
+// Whether the extension, in lower case, is a JPEG one: ".jpg", ".jpeg" or ".jpe".
+bool IsJpegFileName(const std::filesystem::path& path);
 // The whole file; throws EImageError naming it when it cannot be read or is beyond 1 GiB.
 std::vector<uint8_t> ReadPictureFile(const std::filesystem::path& path);
 

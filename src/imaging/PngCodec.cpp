@@ -43,6 +43,7 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length)
 struct TPngHeader {
     png_uint_32 width;
     png_uint_32 height;
+    int passes;
 };
 
 // Reads the header and sets the transformations that give 8-bit RGBA. Answers false on error.
@@ -58,15 +59,29 @@ bool ReadPngHeader(png_structp png, png_infop info, TPngContext& context, TPngHe
     png_set_scale_16(png);
     png_set_gray_to_rgb(png);
     png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
+    header.passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
     return true;
 }
 
-bool ReadPngRows(png_structp png, TPngContext& context, png_bytepp rows)
+// The rows of each pass, one at a time through one RGBA row: only the pixels a pass brings
+// are composited into the picture, so no RGBA copy of the whole picture is ever held. Plain
+// data only across setjmp.
+bool ReadPngRows(png_structp png, TPngContext& context, int passes, uint8_t* rgba, TTriple* over,
+                 TBmpScan* picture)
 {
     if (setjmp(context.jump)) return false;
-    png_read_image(png, rows);
+    int32_t width = picture->Width();
+    for (int pass = 0; pass < passes; ++pass) {
+        for (int32_t y = 0; y < picture->Height(); ++y) {
+            png_read_row(png, rgba, nullptr);
+            if (passes > 1 && !PNG_ROW_IN_INTERLACE_PASS(y, pass)) continue;
+            RgbaOverWhite(rgba, over, width);
+            TTriple* out = picture->Scan(y);
+            for (int32_t x = 0; x < width; ++x)
+                if (passes == 1 || PNG_COL_IN_INTERLACE_PASS(x, pass)) out[x] = over[x];
+        }
+    }
     return true;
 }
 
@@ -77,15 +92,11 @@ TBmpScan DecodeRgba(png_structp png, TPngContext& context, const TPngHeader& hea
     int32_t height = static_cast<int32_t>(header.height);
     if (!IsAllowedPictureSize(width, height))
         throw EImageError(name + ": picture size is beyond the limit");
-    std::vector<uint8_t> rgba(static_cast<size_t>(width) * 4 * static_cast<size_t>(height));
-    std::vector<png_bytep> rows(static_cast<size_t>(height));
-    for (int32_t y = 0; y < height; ++y)
-        rows[static_cast<size_t>(y)] = rgba.data() + static_cast<size_t>(y) * width * 4;
-    if (!ReadPngRows(png, context, rows.data()))
-        throw EImageError(name + ": damaged PNG file (" + context.message + ")");
+    std::vector<uint8_t> rgba(static_cast<size_t>(width) * 4);
+    std::vector<TTriple> over(static_cast<size_t>(width));
     TBmpScan picture(width, height, 24, TBmpScan::TFill::None);
-    for (int32_t y = 0; y < height; ++y)
-        RgbaOverWhite(rows[static_cast<size_t>(y)], picture.Scan(y), width);
+    if (!ReadPngRows(png, context, header.passes, rgba.data(), over.data(), &picture))
+        throw EImageError(name + ": damaged PNG file (" + context.message + ")");
     return picture;
 }
 

@@ -7,7 +7,9 @@
 // Their bytes are fixed to the last bit (footprints, offsets, precisions, ties to even); the
 // weights of each column and row are computed once per call and the sums are formed in the
 // order the formulas give, so any destination pixel equals its direct evaluation.
-// The area must lie inside the source; wanted sizes are at least 1.
+// The area must lie inside the source. SmoothResize and StretchFast give an empty picture for a
+// wanted size of 0 and refuse any other size no picture may have (negative, or beyond the
+// limits) with EImageError before any work.
 #pragma once
 
 #include "imaging/TBmpScan.h"

@@ -24,12 +24,6 @@ std::unique_ptr<TXEResize> MakeEngine(int width, int height, int quality)
     return engine;
 }
 
-bool FileExists(const std::string& path)
-{
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
-}
-
 } // namespace
 
 TResizeThread::TResizeThread(TXEResizeCompo& mama, TResizeSetup setup)
@@ -76,9 +70,24 @@ void TResizeThread::Run()
     FMama.FMainThread.Post([mama = &FMama, self = this] { mama->ThreadEnded(self); });
 }
 
+bool TResizeThread::OnMainThread(std::function<void()> step)
+{
+    if (FMama.FMainThread.Run(std::move(step))) return true;
+    Stop();
+    return false;
+}
+
 void TResizeThread::Report(int n)
 {
-    FMama.FMainThread.InvokeAndWait([this, n] { FMama.OnResized(n); });
+    OnMainThread([this, n] { FMama.OnResized(n); });
+}
+
+void TResizeThread::ReportFailure(int n, const std::string& file, const std::string& reason,
+                                  const TResizeFailedEvent& event)
+{
+    OnMainThread([&] {
+        if (event) event(FMama, n, file, reason);
+    });
 }
 
 TResizeThread::TOutFiles TResizeThread::OutFiles(int n) const
@@ -121,18 +130,32 @@ bool TResizeThread::Produce(int n, const TResizeItem& item, TBmpScan& slide, boo
             same = FSetup.NoResizeSameSizeJPEG && FResize->IsSameSizeJPEG();
             slide = same ? *FResize->GetBmp() : FResize->GetCropBmp(true);
         }
-        // The owner's drawing can fail like the picture itself (a watermark without any
-        // font); its failure comes back through InvokeAndWait and must not end this thread.
-        if (!slide.Empty() && FMama.OnBmpCropped)
-            FMama.FMainThread.InvokeAndWait([&] { FMama.OnBmpCropped(FMama, slide); });
+        if (!slide.Empty() && FMama.OnBmpCropped) Draw(slide);
     } catch (const std::exception& e) {
-        std::string reason = e.what();
-        FMama.FMainThread.InvokeAndWait([&] {
-            if (FMama.OnPictureFailed) FMama.OnPictureFailed(FMama, n, item.FileName, reason);
-        });
+        ReportFailure(n, item.FileName, e.what(), FMama.OnPictureFailed);
+        return false;
+    } catch (...) {
+        ReportFailure(n, item.FileName, "unknown error", FMama.OnPictureFailed);
         return false;
     }
     return !slide.Empty();
+}
+
+// The owner's drawing can fail like the picture itself (a watermark without any font): its
+// exception is brought back here, to become this picture's failure.
+void TResizeThread::Draw(TBmpScan& slide)
+{
+    std::exception_ptr failure;
+    bool ran = OnMainThread([&] {
+        try {
+            FMama.OnBmpCropped(FMama, slide);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    if (failure) std::rethrow_exception(failure);
+    // Never written without the owner's drawing.
+    if (!ran) throw EImageError("the run was closed before the picture was drawn");
 }
 
 // Writes the slide picture and the thumbnail; false (reported first) when a file cannot be
@@ -153,10 +176,7 @@ bool TResizeThread::Write(int n, const TResizeItem& item, const TOutFiles& out,
         SaveJpeg(out.Thumb, FThumb->GetCropBmp(true), FSetup.ImageQuality);
         return true;
     } catch (const std::exception& e) {
-        std::string reason = e.what();
-        FMama.FMainThread.InvokeAndWait([&] {
-            if (FMama.OnWriteFailed) FMama.OnWriteFailed(FMama, n, failedFile, reason);
-        });
+        ReportFailure(n, failedFile, e.what(), FMama.OnWriteFailed);
         return false;
     }
 }

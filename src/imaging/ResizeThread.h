@@ -5,6 +5,7 @@
 #include "imaging/XEResizeCompo.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -48,7 +49,13 @@ private:
     bool Produce(int n, const TResizeItem& item, TBmpScan& slide, bool& same);
     bool Write(int n, const TResizeItem& item, const TOutFiles& out, const TBmpScan& slide,
                bool same);
+    void Draw(TBmpScan& slide);
+    // Runs an owner's step on the main thread; false, and this worker stops, when it did not
+    // run to its end.
+    bool OnMainThread(std::function<void()> step);
     void Report(int n);
+    void ReportFailure(int n, const std::string& file, const std::string& reason,
+                       const TResizeFailedEvent& event);
     void ApplyPriority();
 
     TXEResizeCompo& FMama;

@@ -6,6 +6,8 @@ namespace qor {
 
 TBmpScan SmoothResize(const TBmpScan& source, TRect area, int32_t width, int32_t height)
 {
+    if (width == 0 || height == 0) return {};
+    RequireAllowedSize(width, height);
     if (area.Width() == width && area.Height() == height)
         return CopyBitmap24(CropBitmap(source, area, source.BitsPerPixel()));
     double fx = double(width) / area.Width(), fy = double(height) / area.Height();

@@ -7,6 +7,8 @@ namespace qor {
 
 TBmpScan StretchFast(const TBmpScan& sourcePicture, TRect area, int32_t width, int32_t height)
 {
+    if (width == 0 || height == 0) return {};
+    RequireAllowedSize(width, height);
     TResampleSource source(sourcePicture, area);
     // The source position under each destination centre: floor((d + 1/2) * S / D).
     auto nearest = [](int32_t d, int32_t sourceSize, int32_t size) {

@@ -55,14 +55,19 @@ bool IsAllowedPictureSize(int64_t width, int64_t height)
            width * height <= kMaxPicturePixels;
 }
 
+void RequireAllowedSize(int64_t width, int64_t height)
+{
+    if (!IsAllowedPictureSize(width, height))
+        throw EImageError("picture size " + std::to_string(width) + " x " + std::to_string(height) +
+                          " is beyond the limit");
+}
+
 TBmpScan::TBmpScan(int32_t width, int32_t height, int bitsPerPixel, TFill fill)
 {
     if (!IsSupportedDepth(bitsPerPixel))
         throw EImageError("unsupported picture depth " + std::to_string(bitsPerPixel));
     if (width == 0 || height == 0) return;
-    if (!IsAllowedPictureSize(width, height))
-        throw EImageError("picture size " + std::to_string(width) + " x " + std::to_string(height) +
-                          " is beyond the limit");
+    RequireAllowedSize(width, height);
     FStride = RowBytes(width, bitsPerPixel);
     size_t bytes = FStride * static_cast<size_t>(height);
     FPixels = Allocate(bytes);

@@ -80,5 +80,7 @@ private:
 
 // Whether a picture of this size may be created (positive sides within the limits).
 bool IsAllowedPictureSize(int64_t width, int64_t height);
+// Throws EImageError when it may not: for work that would cost its size before creating it.
+void RequireAllowedSize(int64_t width, int64_t height);
 
 } // namespace qor

@@ -1,5 +1,9 @@
 #include "imaging/XEExif.h"
 
+#include "imaging/PictureFiles.h"
+#include "util/TextCodec.h"
+#include "util/XEComFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -9,21 +13,6 @@
 namespace qor {
 
 namespace {
-
-bool IsJpegName(const std::filesystem::path& path)
-{
-    std::string ext = path.extension().string();
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext == ".jpg" || ext == ".jpeg" || ext == ".jpe";
-}
-
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // Text up to its first NUL, trailing spaces removed.
 std::string CleanText(const std::string& text)
@@ -316,7 +305,7 @@ void ReadThumbnailDirectory(const TTiffData& tiff, ExifInfo& info, int64_t ifd1)
     });
     if (rec.thumbsize > 0) rec.thumbofs_r = static_cast<uint16_t>(info.startofs + info.thumbofs);
     if (!rec.photodt.Valid.Has(sdtISO) && info.makerlen > 0 &&
-        LowerCase(rec.Maker).starts_with("canon"))
+        AsciiLower(rec.Maker).starts_with("canon"))
         ReadCanonNote(tiff, info);
 }
 
@@ -378,10 +367,6 @@ bool CheckHeader(ExifInfo& info)
     return true;
 }
 
-struct TFileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 bool DaysExist(const ExifDate& d)
 {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -439,8 +424,8 @@ bool ReadExifRecord(const std::filesystem::path& path, ExifInfo& info, bool& par
 {
     parsed = false;
     ResetRecord(info);
-    if (!IsJpegName(path)) return false;
-    std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!IsJpegFileName(path)) return false;
+    TFilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         info.Info.WithError = 1;
         return false;
@@ -484,6 +469,11 @@ int ExifOrientation(const std::filesystem::path& path)
     ReadExifRecord(path, info, parsed);
     int orientation = info.Info.Orientation;
     return parsed && orientation >= 1 && orientation <= 8 ? orientation : 1;
+}
+
+bool IsMirroredOrientation(int orientation)
+{
+    return orientation == 2 || orientation == 4 || orientation == 5 || orientation == 7;
 }
 
 int OrientationAngle(int orientation)

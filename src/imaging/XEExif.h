@@ -108,6 +108,8 @@ int ExifOrientation(const std::filesystem::path& path);
 // (2, 4, 5, 7) is a horizontal mirror followed by its turn (0, 180, 270, 90), which callers that
 // can only turn use alone; the engine mirrors as well.
 int OrientationAngle(int orientation);
+// Whether the code mirrors the picture: 2, 4, 5 and 7.
+bool IsMirroredOrientation(int orientation);
 // OrientationAngle of the file's ExifOrientation.
 int ReadExifAngle(const std::filesystem::path& path);
 // The 32-bit packed date and time (two-second steps from 1980) of an EXIF date: the current

@@ -6,6 +6,7 @@
 #include "imaging/PictureFiles.h"
 #include "imaging/Resamplers.h"
 #include "imaging/XEExif.h"
+#include "util/TextCodec.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,11 +14,6 @@
 namespace qor {
 
 namespace {
-
-bool IsMirrored(int orientation)
-{
-    return orientation == 2 || orientation == 4 || orientation == 5 || orientation == 7;
-}
 
 void MirrorInPlace(TBmpScan& picture)
 {
@@ -45,7 +41,7 @@ void TXEResize::Load()
         if (EnableExifRotation) {
             int orientation = ExifOrientation(FFileName);
             FExifAngle = OrientationAngle(orientation);
-            FExifMirror = IsMirrored(orientation);
+            FExifMirror = IsMirroredOrientation(orientation);
         }
     }
     if (picture.Empty()) {
@@ -103,8 +99,7 @@ TRect TXEResize::DoAutoCrop()
 
 bool TXEResize::IsValidCrop(TRect rect) const
 {
-    return rect.IsValid() && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= FBmp.Width() &&
-           rect.Bottom <= FBmp.Height();
+    return IsCropInside(rect, FBmp.Width(), FBmp.Height());
 }
 
 TBmpScan TXEResize::GetCropBmp(bool smooth) const
@@ -136,10 +131,8 @@ void TXEResize::Clear()
 
 bool TXEResize::IsSameSizeJPEG() const
 {
-    std::string ext = FFileName.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return GetBmp() && ext == ".jpg" && FExifAngle + FUserAngle == 0 && !FExifMirror &&
+    // Only ".jpg": a ".jpeg" or ".jpe" file is always written anew.
+    return GetBmp() && AsciiLower(FFileName.extension().string()) == ".jpg" && FExifAngle + FUserAngle == 0 && !FExifMirror &&
            FBmp.Width() == AspectWidth && FBmp.Height() == AspectHeight;
 }
 

@@ -23,6 +23,7 @@ TXEResizeCompo::TXEResizeCompo(TDispatcher& mainThread) : FMainThread(mainThread
 TXEResizeCompo::~TXEResizeCompo()
 {
     Abort();
+    FMainThread.Close();
     for (auto& worker : FThreadLS)
         worker->Join();
 }

@@ -7,6 +7,10 @@
 // one at a time, in the order each worker handed them over. The files are the same as
 // those of a serial run.
 //
+// A handler's exception never reaches a worker: thrown by OnBmpCropped it is that picture's
+// failure (OnPictureFailed); thrown by any other handler it leaves the main thread's loop,
+// and the worker that waited for it stops.
+//
 //   TXEResizeCompo resizer(mainThread);
 //   resizer.SetOutDir(out + "img");
 //   resizer.OnAllThreadEnd = [&](auto&) { done = true; };
@@ -15,6 +19,7 @@
 
 #include "imaging/TBmpScan.h"
 #include "util/Dispatcher.h"
+#include "util/MainThreadCalls.h"
 #include "util/TRect.h"
 
 #include <atomic>
@@ -60,8 +65,9 @@ using TResizeFailedEvent = std::function<void(
 class TXEResizeCompo {
 public:
     explicit TXEResizeCompo(TDispatcher& mainThread);
-    // Asks running workers to stop and waits for them; the owner should wait for
-    // OnAllThreadEnd (CanClose) first, since workers may be waiting for the main thread.
+    // Asks running workers to stop, releases those waiting for the main thread and waits for
+    // them; no event comes after. Safe whether or not OnAllThreadEnd came, and whether the
+    // dispatcher still runs or not.
     ~TXEResizeCompo();
     TXEResizeCompo(const TXEResizeCompo&) = delete;
     TXEResizeCompo& operator=(const TXEResizeCompo&) = delete;
@@ -111,7 +117,7 @@ private:
     friend class TResizeThread;
     void ThreadEnded(TResizeThread* worker);
 
-    TDispatcher& FMainThread;
+    TMainThreadCalls FMainThread;
     int FThreadNum = 1;
     std::string FOutDir;
     std::vector<TResizeItem> FImgLS;

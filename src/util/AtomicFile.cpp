@@ -43,12 +43,16 @@ mode_t CurrentUmask()
     return 022;
 }
 
-// A replaced file keeps the permissions it had; a new one gets those of any new file.
-mode_t ModeFor(const fs::path& path)
+// A replaced file keeps its owner, group and permissions; a new one gets those of any new
+// file. The owner is given back only where the system allows it (to the superuser), the group
+// where the saver belongs to it; otherwise they are the saver's, as for any new file. The mode
+// comes last, since a change of owner clears the set-user and set-group bits.
+int KeepOwnerAndMode(int fd, const fs::path& path)
 {
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
-    return 0666 & ~CurrentUmask();
+    if (::stat(path.c_str(), &old) != 0) return ::fchmod(fd, 0666 & ~CurrentUmask());
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    return ::fchmod(fd, old.st_mode & 07777);
 }
 
 // Saving through a symbolic link replaces the file it names, not the link.
@@ -72,7 +76,7 @@ void WriteFileAtomic(const fs::path& requested, std::string_view bytes)
     if (fd < 0) Fail(errno, requested);
     try {
         WriteAll(fd, bytes, requested);
-        if (::fchmod(fd, ModeFor(path)) != 0 || ::fsync(fd) != 0) Fail(errno, requested);
+        if (KeepOwnerAndMode(fd, path) != 0 || ::fsync(fd) != 0) Fail(errno, requested);
         if (::close(fd) != 0) {
             fd = -1;
             Fail(errno, requested);

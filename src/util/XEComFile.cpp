@@ -202,6 +202,12 @@ TStringList FindFilesList(const fs::path& folder, const TStringList& exts, int d
     return list;
 }
 
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(path, ec);
+}
+
 bool CopyFileTo(const fs::path& source, const fs::path& dest, bool overwrite)
 {
     std::error_code ec;
@@ -209,8 +215,17 @@ bool CopyFileTo(const fs::path& source, const fs::path& dest, bool overwrite)
     return fs::copy_file(source, dest, options, ec) && !ec;
 }
 
+namespace {
+
+void CopyOrNote(const fs::path& source, const fs::path& dest, TStringList* failed)
+{
+    if (!CopyFileTo(source, dest, true) && failed) failed->push_back(source.string());
+}
+
+} // namespace
+
 int CopyFolderFiles(const fs::path& source, const fs::path& dest, bool overwrite,
-                    const TFileFilter& filter)
+                    const TFileFilter& filter, TStringList* failed)
 {
     if (!ForceFolder(dest.string())) return -1;
     int attempted = 0;
@@ -220,7 +235,7 @@ int CopyFolderFiles(const fs::path& source, const fs::path& dest, bool overwrite
         fs::path target = dest / it->path().filename();
         if (!overwrite && fs::exists(target, ec)) continue;
         ++attempted;
-        CopyFileTo(it->path(), target, true);
+        CopyOrNote(it->path(), target, failed);
     }
     return attempted;
 }
@@ -236,7 +251,8 @@ void CopyFolderTree(const fs::path& source, const fs::path& dest, int depth,
     CopyFolderFiles(source, dest, true, filter);
 }
 
-bool CopyFilesByExt(const fs::path& source, const fs::path& dest, std::string_view ext)
+bool CopyFilesByExt(const fs::path& source, const fs::path& dest, std::string_view ext,
+                    TStringList* failed)
 {
     std::string wanted = AsciiLower(ext);
     bool found = false;
@@ -246,9 +262,15 @@ bool CopyFilesByExt(const fs::path& source, const fs::path& dest, std::string_vi
             continue;
         if (!found && !ForceFolder(dest.string())) return false;
         found = true;
-        CopyFileTo(it->path(), dest / it->path().filename(), true);
+        CopyOrNote(it->path(), dest / it->path().filename(), failed);
     }
     return found;
+}
+
+bool IsPlainFileName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 bool RemoveFolder(std::string_view path)

@@ -5,9 +5,11 @@
 #include "util/TextFile.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,16 +41,32 @@ int FindFiles(const std::filesystem::path& folder, TStringList& list, const TStr
               int depth);
 TStringList FindFilesList(const std::filesystem::path& folder, const TStringList& exts, int depth);
 
+// Whether a regular file is at the path (a folder or a link to nothing is not one); false for
+// an empty path and when it cannot be told.
+bool FileExists(const std::string& path);
+
+// Closes a C file when its owner goes.
+struct TFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
+
 bool CopyFileTo(const std::filesystem::path& source, const std::filesystem::path& dest,
                 bool overwrite);
 // Copies the files of source (not its subfolders) that filter accepts into dest; answers
-// how many copies were attempted, -1 when dest cannot be created.
+// how many copies were attempted, -1 when dest cannot be created. The sources whose copy
+// failed are added to failed when given.
 int CopyFolderFiles(const std::filesystem::path& source, const std::filesystem::path& dest,
-                    bool overwrite, const TFileFilter& filter = {});
+                    bool overwrite, const TFileFilter& filter = {}, TStringList* failed = nullptr);
 void CopyFolderTree(const std::filesystem::path& source, const std::filesystem::path& dest,
                     int depth, const TFileFilter& filter = {});
+// The same for the files with the extension (in any letter case); false when there is none.
 bool CopyFilesByExt(const std::filesystem::path& source, const std::filesystem::path& dest,
-                    std::string_view ext);
+                    std::string_view ext, TStringList* failed = nullptr);
+
+// A name that stays inside the folder it is joined to: not empty, no separator ("/" or "\\"),
+// not "." or "..", no NUL. Names read from projects and templates must be such names.
+bool IsPlainFileName(std::string_view name);
 
 // Moves a file or folder to the desktop's trash, or deletes it when no trash can take it.
 // Refuses the root, the home folder and the folders above it.

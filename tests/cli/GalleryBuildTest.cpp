@@ -368,6 +368,32 @@ TEST_P(GalleryBuildUnmadeTest, PicturesThatCannotBeMadeAreNamedAndThePageStillWr
 
 INSTANTIATE_TEST_SUITE_P(Folders, GalleryBuildUnmadeTest, testing::Bool());
 
+// A project from elsewhere that names a file outside the resource folder as its button: the
+// default button is published instead, and the build says so and ends with status 3.
+TEST_F(GalleryBuildTest, AButtonNamedOutsideTheResourceFolderIsWarnedAndNotPublished)
+{
+    AddPictures(1);
+    fs::path secret = Pictures() / "p01.jpg"; // any file that decodes as a picture
+    fs::path project = FDir / "shared.qor";
+    testing::internal::CaptureStdout();
+    int made = qor::RunNew({project.string(), "--pictures", Pictures().string(), "--set",
+                            "NextArrowFile=" + secret.string(), "--set",
+                            "PrevArrowFile=../../" + secret.filename().string()});
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(made, ExitOk);
+    std::vector<std::string> args = {project.string(), "--out", Gallery().string()};
+    for (const std::string& arg : SmallGallerySettings())
+        args.push_back(arg);
+    TBuildRun run = Build(args);
+    EXPECT_EQ(run.Status, ExitPicturesMissing) << run.Err;
+    EXPECT_EQ(run.LastOutLine(), Page().string());
+    EXPECT_EQ(Occurrences(run.Err, "warning: " + secret.string() + ": "), 1u) << run.Err;
+    EXPECT_EQ(Occurrences(run.Err, "warning: ../../p01.jpg: "), 1u) << run.Err;
+    fs::path ctrl = fs::path(QOR_SOURCE_DIR) / "rsc/ctrl";
+    EXPECT_EQ(ReadAll(Gallery() / "css/next_arrow.png"), ReadAll(ctrl / "00-next.png"));
+    EXPECT_EQ(ReadAll(Gallery() / "css/prev_arrow.png"), ReadAll(ctrl / "00-prev.png"));
+}
+
 TEST_F(GalleryBuildTest, NoPicturesEndsWithMessage22AndWritesNothing)
 {
     fs::create_directories(Pictures());

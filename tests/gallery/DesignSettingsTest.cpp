@@ -92,4 +92,16 @@ TEST(TemplateList, ReadsNameAndCaptionOfEachLine)
     EXPECT_TRUE(LoadTemplateList(folder + "none/").empty());
 }
 
+// A template list comes with a resource folder that may have been exchanged: an entry whose
+// name would lead out of the samples folder is left out.
+TEST(TemplateList, NamesLeadingOutOfTheSamplesFolderAreLeftOut)
+{
+    qortest::TempDir rsc;
+    rsc.Write("samples/sample.txt", "../../secret|a|\r\n/etc/passwd|b|\r\nsub/x|c|\r\n..|d|\r\n"
+                                    "sub\\x|e|\r\nplain|f|\r\n");
+    std::vector<TTemplateItem> items = LoadTemplateList(rsc.Path().string() + "/");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].Name, "plain");
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // The decoders against the shared picture suites: good files decode to the right size and
 // pixels, bad ones are refused with an EImageError naming the file, none crashes.
 #include "imaging/BmpCodec.h"
+#include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PictureFiles.h"
@@ -22,14 +23,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<fs::path> FilesIn(const std::string& folder, const std::string& extension)
+// The suite's files of the extension, which must be as many as expected: an emptied or moved
+// folder fails the test instead of passing it without a file.
+std::vector<fs::path> FilesIn(const std::string& folder, const std::string& extension,
+                              size_t expected)
 {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(TestData(folder)))
         if (entry.path().extension() == extension) files.push_back(entry.path());
     std::sort(files.begin(), files.end());
+    EXPECT_EQ(files.size(), expected) << extension << " files in " << folder;
     return files;
 }
+
+constexpr size_t PngSuiteFiles = 176;
+
+struct TSuiteFolder {
+    const char* Folder;
+    size_t Files;
+};
 
 // Loading either succeeds or fails with an EImageError that names the file.
 testing::AssertionResult LoadsOrFailsCleanly(const fs::path& file, bool mustFail)
@@ -112,7 +124,7 @@ int MaxDifference(const TBmpScan& a, const TBmpScan& b)
 TEST(PngSuite, GoodFilesDecodeLikeLibpngsOwnReader)
 {
     int compared = 0;
-    for (const fs::path& file : FilesIn("pngsuite", ".png")) {
+    for (const fs::path& file : FilesIn("pngsuite", ".png", PngSuiteFiles)) {
         std::string name = file.filename().string();
         if (name[0] == 'x' || name == "PngSuite.png") continue;
         TBmpScan picture = LoadPicture(file);
@@ -129,7 +141,7 @@ TEST(PngSuite, GoodFilesDecodeLikeLibpngsOwnReader)
 TEST(PngSuite, InterlacedFilesEqualTheirNonInterlacedTwins)
 {
     int pairs = 0;
-    for (const fs::path& file : FilesIn("pngsuite", ".png")) {
+    for (const fs::path& file : FilesIn("pngsuite", ".png", PngSuiteFiles)) {
         std::string name = file.filename().string();
         if (!name.starts_with("basi")) continue;
         fs::path twin = file.parent_path() / ("basn" + name.substr(4));
@@ -142,7 +154,7 @@ TEST(PngSuite, InterlacedFilesEqualTheirNonInterlacedTwins)
 TEST(PngSuite, CorruptFilesAreRefusedNamingTheFile)
 {
     int refused = 0;
-    for (const fs::path& file : FilesIn("pngsuite", ".png")) {
+    for (const fs::path& file : FilesIn("pngsuite", ".png", PngSuiteFiles)) {
         if (file.filename().string()[0] != 'x') continue;
         EXPECT_TRUE(LoadsOrFailsCleanly(file, true)) << file;
         ++refused;
@@ -195,7 +207,7 @@ TEST(BmpSuite, GoodFilesMatchTheirReferencePictures)
 
 TEST(BmpSuite, EveryGoodFileDecodes)
 {
-    for (const fs::path& file : FilesIn("bmpsuite/g", ".bmp"))
+    for (const fs::path& file : FilesIn("bmpsuite/g", ".bmp", 27))
         EXPECT_FALSE(LoadPicture(file).Empty()) << file;
 }
 
@@ -206,22 +218,86 @@ TEST(BmpSuite, BadFilesAreRefusedOrReadInPart)
     std::set<std::string> mustFail = {"badbitcount.bmp", "badheadersize.bmp", "badpalettesize.bmp",
                                       "badplanes.bmp",   "badwidth.bmp",      "reallybig.bmp",
                                       "rletopdown.bmp",  "shortfile.bmp"};
-    for (const fs::path& file : FilesIn("bmpsuite/b", ".bmp"))
+    for (const fs::path& file : FilesIn("bmpsuite/b", ".bmp", 20))
         EXPECT_TRUE(LoadsOrFailsCleanly(file, mustFail.count(file.filename().string()) > 0))
             << file;
 }
 
+// An 8-bit RLE file of the given size whose pixel data is the codes given (two palette
+// entries, 0 black and 1 white).
+std::vector<uint8_t> RleBmp(int32_t width, int32_t height, const std::vector<uint8_t>& codes)
+{
+    std::vector<uint8_t> file(14 + 40 + 8);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M';
+    put32(10, uint32_t(file.size()));
+    put32(14, 40);
+    put32(18, uint32_t(width));
+    put32(22, uint32_t(height));
+    file[26] = 1, file[28] = 8, file[30] = 1; // one plane, 8 bits, RLE8
+    put32(46, 2);
+    put32(58, 0xFFFFFF); // palette entry 1 white
+    file.resize(file.size() + codes.size());
+    std::copy(codes.begin(), codes.end(), file.end() - static_cast<ptrdiff_t>(codes.size()));
+    return file;
+}
+
+TEST(BmpFiles, RlePictureLargerThanItsDataCanPaintIsRefusedBeforeAllocating)
+{
+    // A hundred bytes claiming 200 megapixels: refused from the header, not read into a
+    // picture of 600 MB.
+    std::vector<uint8_t> codes(38, 0);
+    codes[0] = 0, codes[1] = 1; // end of picture at once
+    EXPECT_THROW(DecodeBmp(RleBmp(20000, 10000, codes), "huge.bmp"), EImageError);
+
+    // A picture its code pairs can paint, to the last pixel, is read.
+    std::vector<uint8_t> rows;
+    for (int y = 0; y < 2; ++y)
+        rows.insert(rows.end(), {255, 1, 255, 1, 0, 0});
+    rows.insert(rows.end(), {0, 1});
+    TBmpScan picture = DecodeBmp(RleBmp(510, 2, rows), "runs.bmp");
+    ASSERT_EQ(picture.Width(), 510);
+    const TTriple last = picture.Scan(1)[509];
+    EXPECT_EQ(last.r + last.g + last.b, 3 * 255);
+    // Seven code pairs paint at most 7 x 255 = 1785 pixels.
+    EXPECT_EQ(DecodeBmp(RleBmp(892, 2, rows), "runs.bmp").Width(), 892);
+    EXPECT_THROW(DecodeBmp(RleBmp(893, 2, rows), "runs.bmp"), EImageError);
+}
+
 TEST(BmpSuite, QuestionableFilesDecodeOrFailCleanly)
 {
-    for (const fs::path& file : FilesIn("bmpsuite/q", ".bmp"))
+    for (const fs::path& file : FilesIn("bmpsuite/q", ".bmp", 43))
         EXPECT_TRUE(LoadsOrFailsCleanly(file, false)) << file;
 }
 
 TEST(GifFiles, EveryFileDecodesOrFailsCleanly)
 {
-    for (const char* folder : {"gif/giflib", "gif/pillow", "gif/libnsgif"})
-        for (const fs::path& file : FilesIn(folder, ".gif"))
+    for (auto [folder, count] : {TSuiteFolder{"gif/giflib", 8}, TSuiteFolder{"gif/pillow", 21},
+                                 TSuiteFolder{"gif/libnsgif", 2}})
+        for (const fs::path& file : FilesIn(folder, ".gif", count))
             EXPECT_TRUE(LoadsOrFailsCleanly(file, false)) << file;
+}
+
+// A one-pixel first frame on a logical screen of the given size.
+std::vector<uint8_t> OnePixelGif(uint16_t screenWidth, uint16_t screenHeight)
+{
+    std::vector<uint8_t> file = {'G', 'I', 'F', '8', '9', 'a', uint8_t(screenWidth),
+                                 uint8_t(screenWidth >> 8), uint8_t(screenHeight),
+                                 uint8_t(screenHeight >> 8), 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                                 ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, ';'};
+    return file;
+}
+
+TEST(GifFiles, AScreenFarLargerThanItsFrameIsRefusedBeforeAllocating)
+{
+    TBmpScan small = DecodeGif(OnePixelGif(2000, 2000), "small.gif");
+    EXPECT_EQ(small.Width(), 2000);
+    const TTriple corner = small.Scan(1999)[1999];
+    EXPECT_EQ(corner.r + corner.g + corner.b, 3 * 255); // the screen around the frame is white
+    // 35 bytes claiming 48 MB of screen (16 million pixels and more, 64 times the frame's).
+    EXPECT_THROW(DecodeGif(OnePixelGif(4001, 4001), "huge.gif"), EImageError);
 }
 
 TEST(GifFiles, FirstFrameWithTransparencyOverWhite)
@@ -238,8 +314,10 @@ TEST(GifFiles, FirstFrameWithTransparencyOverWhite)
 
 TEST(JpegFiles, EveryFileDecodesOrFailsCleanly)
 {
-    for (const char* folder : {"jpeg/libjpeg-turbo", "jpeg/pillow", "exif-orientation"})
-        for (const fs::path& file : FilesIn(folder, ".jpg"))
+    for (auto [folder, count] :
+         {TSuiteFolder{"jpeg/libjpeg-turbo", 3}, TSuiteFolder{"jpeg/pillow", 18},
+          TSuiteFolder{"exif-orientation", 18}})
+        for (const fs::path& file : FilesIn(folder, ".jpg", count))
             EXPECT_TRUE(LoadsOrFailsCleanly(file, false)) << file;
 }
 

@@ -7,7 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <chrono>
+#include <functional>
 #include <map>
+#include <memory>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -299,3 +303,87 @@ TEST(XEResizeCompo, ACropPartlyOutsideThePictureFallsBackToTheCentredCrop)
 }
 
 } // namespace
+
+// Each handler the workers run on the main thread throws once: OnBmpCropped's exception is
+// that picture's failure; any other leaves the main loop with its reason, and the resizer is
+// torn down afterwards without waiting for ever and without std::terminate.
+TEST(XEResizeCompo, AThrowingHandlerNeverReachesAWorker)
+{
+    using TArm = std::function<void(TRun&)>;
+    auto fail = [] { throw std::runtime_error("handler broke"); };
+    const std::vector<std::pair<const char*, TArm>> handlers = {
+        {"OnEachResized",
+         [&](TRun& r) { r.resizer.OnEachResized = [&](TXEResizeCompo&, int, int) { fail(); }; }},
+        {"OnAllResized", [&](TRun& r) { r.resizer.OnAllResized = [&](TXEResizeCompo&) { fail(); }; }},
+        {"OnAllThreadEnd",
+         [&](TRun& r) { r.resizer.OnAllThreadEnd = [&](TXEResizeCompo&) { fail(); }; }},
+        {"OnTrace",
+         [&](TRun& r) {
+             r.resizer.OnTrace = [&](TXEResizeCompo&, const std::string&) { fail(); };
+         }},
+        {"OnPictureFailed",
+         [&](TRun& r) {
+             r.resizer.OnBmpCropped = [&](TXEResizeCompo&, TBmpScan&) { fail(); };
+             r.resizer.OnPictureFailed = [&](TXEResizeCompo&, int, const std::string&,
+                                             const std::string&) { fail(); };
+         }},
+        {"OnWriteFailed",
+         [&](TRun& r) {
+             r.resizer.OnWriteFailed = [&](TXEResizeCompo&, int, const std::string&,
+                                           const std::string&) { fail(); };
+         }},
+    };
+    for (const auto& [name, arm] : handlers) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        std::vector<TResizeItem> items = Pictures(dir, 6);
+        if (name == std::string("OnWriteFailed"))
+            fs::create_directories(dir / "out/img1.jpg"); // position 0 cannot be written
+        auto run = std::make_unique<TRun>();
+        arm(*run);
+        run->resizer.SetThreadNum(2);
+        run->resizer.SetOutDir((dir / "out").string());
+        ASSERT_TRUE(run->resizer.Execute(items));
+        try {
+            run->mainThread.RunUntil([&] { return run->allThreadEnd > 0; });
+            ADD_FAILURE() << "the handler's exception did not leave the main loop";
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), "handler broke");
+        }
+        run.reset(); // must neither hang nor terminate
+    }
+
+    TempDir dir;
+    TRun drawing;
+    drawing.resizer.OnBmpCropped = [&](TXEResizeCompo&, TBmpScan&) { fail(); };
+    drawing.resizer.SetThreadNum(2);
+    drawing.resizer.SetOutDir((dir / "out").string());
+    drawing.Execute(Pictures(dir, 4));
+    EXPECT_EQ(drawing.failed.size(), 4u);
+    EXPECT_FALSE(fs::exists(dir / "out/img1.jpg"));
+    EXPECT_EQ(drawing.allResized, 1);
+}
+
+// The owner's loop stopped while workers wait for the main thread (a handler threw, or the
+// program is closing), with the dispatcher still open or already closed: tearing the resizer
+// down releases and joins them, and no event runs afterwards.
+TEST(XEResizeCompo, TornDownWhileWorkersWaitForTheMainThread)
+{
+    for (bool closeDispatcherFirst : {false, true}) {
+        SCOPED_TRACE(closeDispatcherFirst);
+        TempDir dir;
+        TQueueDispatcher mainThread;
+        auto resizer = std::make_unique<TXEResizeCompo>(mainThread);
+        int events = 0;
+        resizer->OnEachResized = [&](TXEResizeCompo&, int, int) { ++events; };
+        resizer->OnAllThreadEnd = [&](TXEResizeCompo&) { ++events; };
+        resizer->SetThreadNum(2);
+        resizer->SetOutDir((dir / "out").string());
+        ASSERT_TRUE(resizer->Execute(Pictures(dir, 6)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // let workers reach a wait
+        if (closeDispatcherFirst) mainThread.Close();
+        resizer.reset();
+        mainThread.ProcessPending(); // what the workers queued finds its resizer gone
+        EXPECT_EQ(events, 0);
+    }
+}

@@ -76,6 +76,23 @@ TEST(AtomicFile, ReplacesTheFileKeepingItsPermissions)
     EXPECT_EQ(EntryCount(dir.Path()), 1);
 }
 
+// A project in a shared folder stays its owner's and its group's after someone else saved it.
+TEST(AtomicFile, ReplacesTheFileKeepingItsOwnerAndGroup)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs the superuser";
+    TempDir dir;
+    fs::path file = dir.Write("p.qor", "old");
+    ASSERT_EQ(::chown(file.c_str(), 4321, 8765), 0);
+    ::chmod(file.c_str(), 02640); // the set-group bit survives the change of owner
+    WriteFileAtomic(file, "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 8765u);
+    EXPECT_EQ(ModeOf(file), 02640u);
+    EXPECT_EQ(ReadAll(file), "new");
+}
+
 TEST(AtomicFile, ANewFileHonoursTheCreationMask)
 {
     TempDir dir;
