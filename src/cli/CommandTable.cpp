@@ -9,7 +9,7 @@ const std::vector<TCommand>& Commands()
          "[PROJECT.qor] [--pictures PATH]... [--out DIR] [--template NAME]\n"
          "                 [--set Name=Value]... [--html NAME] [--css NAME] [--title TEXT] [--id N]\n"
          "                 [--threads N] [--skip-resize] [--copy-same-size|--no-copy-same-size]\n"
-         "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--open] [--quiet]",
+         "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--lazy] [--open] [--quiet]",
          "write the gallery of a project, or of the standard settings and --pictures (added after\n"
          "      the project's pictures); prints the page's path last. Exit 3: the page was written\n"
          "      but some pictures could not be made; 130: interrupted",
