@@ -22,6 +22,7 @@ const rounds = Number(option('--rounds', 3));
 const work = option('--work', '/tmp/qor-bench-lazy');
 const qorgallery = option('--qorgallery', join(repo, 'build', 'bin', 'qorgallery'));
 // A home connection: 20 Mbit/s down, 5 up, 30 ms round trip.
+const stayMs = Number(option('--stay', 10000));
 const network = { offline: false, latency: 30, downloadThroughput: (20e6 / 8), uploadThroughput: (5e6 / 8) };
 
 if (!existsSync(qorgallery)) {
@@ -54,7 +55,7 @@ function build(lazy) {
 const firstSlideWatch = `(() => {
     performance.setResourceTimingBufferSize(5000);
     const look = () => {
-        const wrap = document.getElementById('qo_wrapper1');
+        const wrap = document.querySelector('div[id^="qo_wrapper"]:not([id$="mama"])');
         const img = wrap && wrap.querySelector('.qo_slides li img');
         if (wrap && getComputedStyle(wrap).visibility === 'visible' && img && img.complete && img.naturalWidth > 0) {
             window.firstSlideAt = performance.now();
@@ -76,7 +77,7 @@ async function measure(url) {
         await page.addInitScript(firstSlideWatch);
         await page.goto(url, { waitUntil: 'commit' });
         await page.waitForFunction(() => window.firstSlideAt, null, { timeout: 300000, polling: 50 });
-        return await page.evaluate(() => {
+        const first = await page.evaluate(() => {
             const at = window.firstSlideAt;
             const resources = performance.getEntriesByType('resource');
             const nav = performance.getEntriesByType('navigation')[0];
@@ -85,6 +86,13 @@ async function measure(url) {
             const bytes = nav.transferSize + done.reduce((sum, r) => sum + r.transferSize, 0);
             return { ms: at, requests: asked.length + 1, finished: done.length + 1, bytes };
         });
+        // Then the visitor stays on slide 1 for a while: what does the page go on fetching?
+        await page.waitForTimeout(stayMs);
+        const stay = await page.evaluate(() => {
+            const resources = performance.getEntriesByType('resource').filter((r) => r.responseEnd > 0);
+            return { requests: resources.length + 1, bytes: performance.getEntriesByType('navigation')[0].transferSize + resources.reduce((sum, r) => sum + r.transferSize, 0) };
+        });
+        return Object.assign(first, { stayRequests: stay.requests, stayBytes: stay.bytes });
     } finally {
         await browser.close();
     }
@@ -101,7 +109,7 @@ for (let round = 1; round <= rounds; round++) {
     for (const name of ['plain', 'lazy']) {
         const r = await measure(base + name + '/index.html');
         results[name].push(r);
-        console.log(`round ${round} ${name.padEnd(5)} first slide ${r.ms.toFixed(0).padStart(6)} ms  requests ${String(r.requests).padStart(4)} (${r.finished} done)  ${(r.bytes / 1e6).toFixed(2)} MB`);
+        console.log(`round ${round} ${name.padEnd(5)} first slide ${r.ms.toFixed(0).padStart(6)} ms  requests ${String(r.requests).padStart(4)} (${r.finished} done)  ${(r.bytes / 1e6).toFixed(2)} MB;  after ${stayMs / 1000} s on slide 1: ${r.stayRequests} requests, ${(r.stayBytes / 1e6).toFixed(2)} MB`);
     }
 }
 server.close();
@@ -112,13 +120,15 @@ for (const name of ['plain', 'lazy']) {
         ms: median(results[name].map((r) => r.ms)),
         requests: median(results[name].map((r) => r.requests)),
         bytes: median(results[name].map((r) => r.bytes)),
+        stayRequests: median(results[name].map((r) => r.stayRequests)),
+        stayBytes: median(results[name].map((r) => r.stayBytes)),
     };
 }
 console.log(`\n${photos} photos, ${rounds} rounds, medians (network ${network.downloadThroughput * 8 / 1e6} Mbit/s, ${network.latency} ms):`);
-console.log('           first slide    requests    bytes');
+console.log(`           first slide    requests    bytes      | after ${stayMs / 1000} s: requests    bytes`);
 for (const name of ['plain', 'lazy']) {
     const s = summary[name];
-    console.log(`${name.padEnd(10)} ${(s.ms / 1000).toFixed(2).padStart(8)} s  ${String(s.requests).padStart(9)}  ${(s.bytes / 1e6).toFixed(2).padStart(7)} MB`);
+    console.log(`${name.padEnd(10)} ${(s.ms / 1000).toFixed(2).padStart(8)} s  ${String(s.requests).padStart(9)}  ${(s.bytes / 1e6).toFixed(2).padStart(7)} MB   |  ${String(s.stayRequests).padStart(15)}  ${(s.stayBytes / 1e6).toFixed(2).padStart(7)} MB`);
 }
 const ratio = (k) => (summary.lazy[k] / summary.plain[k]).toFixed(3);
-console.log(`lazy/plain ${ratio('ms').padStart(8)}    ${ratio('requests').padStart(9)}  ${ratio('bytes').padStart(7)}`);
+console.log(`lazy/plain ${ratio('ms').padStart(8)}    ${ratio('requests').padStart(9)}  ${ratio('bytes').padStart(7)}      |  ${ratio('stayRequests').padStart(15)}  ${ratio('stayBytes').padStart(7)}`);
