@@ -14,7 +14,7 @@ const TOptionSpec BuildOptionSpec = {
     .ValueOptions = {"--pictures", "--out", "--template", "--set", "--html", "--css", "--title",
                      "--id", "--threads", "--watermark"},
     .FlagOptions = {"--skip-resize", "--copy-same-size", "--no-copy-same-size", "--demo",
-                    "--wrapper-classes", "--open", "--quiet"},
+                    "--wrapper-classes", "--lazy", "--open", "--quiet"},
 };
 
 int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int least, int most)
@@ -43,6 +43,7 @@ TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
     options.Watermark = parsed.Last("--watermark");
     options.Demo = parsed.Has("--demo");
     options.WrapperClasses = parsed.Has("--wrapper-classes");
+    options.Lazy = parsed.Has("--lazy");
     options.Open = parsed.Has("--open");
     options.Quiet = parsed.Has("--quiet");
     return options;

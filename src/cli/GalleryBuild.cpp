@@ -175,6 +175,7 @@ void TGalleryBuild::AllResized()
 {
     FSettings.SuppressWrapperNote = !FOptions.WrapperClasses;
     FSettings.DemoMode = FOptions.Demo;
+    FSettings.LazyPictures = FOptions.Lazy;
     try {
         // The script is read afresh for each build: the resource folder may have changed. A
         // script that cannot be read leaves no text, and Make refuses (message 33).

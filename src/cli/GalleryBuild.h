@@ -22,6 +22,7 @@ struct TBuildOptions {
     std::string Watermark;
     bool Demo = false;
     bool WrapperClasses = false;
+    bool Lazy = false;               // pictures fetched on demand by the gallery script
     bool Open = false;
     bool Quiet = false;
 };

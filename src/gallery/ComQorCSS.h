@@ -89,6 +89,9 @@ public:
     TOnMakeHTMLLine OnMakeLIEntry; // when assigned, replaces the built-in page-line builder
     bool SuppressWrapperNote = false;
     bool DemoMode = false;
+    // Build option, not stored in the project: slide pictures after the first and all
+    // thumbnails name their file in data-src, so the gallery script fetches them on demand.
+    bool LazyPictures = false;
     int32_t DemoWidth = 1200;
 
     // Carried besides the published properties: the object's name, its tag and its place

@@ -38,17 +38,19 @@ std::string Caption(const TUserInfo& user)
 
 } // namespace
 
-TEntryLines BuildEntryLines(const TUserInfo& user, int number, int baseIndent)
+TEntryLines BuildEntryLines(const TUserInfo& user, int number, int baseIndent, bool lazy)
 {
     TEntryLines lines;
     std::string title = TitleAttr(user.Title);
-    lines.Thumb = Format("<li><img src=\"img/thumb/%d.jpg\" alt=\"%d.jpg\" %s /></li>",
-                         {number, number, title});
+    const std::string thumbSrc = lazy ? "data-src" : "src";
+    const std::string slideSrc = lazy && number > 1 ? "data-src" : "src";
+    lines.Thumb = Format("<li><img %s=\"img/thumb/%d.jpg\" alt=\"%d.jpg\" %s /></li>",
+                         {thumbSrc, number, number, title});
 
     // A long link address is more telling than the title when hovering the slide.
     if (Utf16Length(user.URL) > 5) title = TitleAttr(user.URL);
     std::string image =
-        Format("<img src=\"img/img%d.jpg\" alt=\"img%d.jpg\" %s />", {number, number, title});
+        Format("<img %s=\"img/img%d.jpg\" alt=\"img%d.jpg\" %s />", {slideSrc, number, number, title});
     std::string link = Link(user);
     std::string caption = Caption(user);
     if (link.empty() && caption.empty()) {

@@ -15,6 +15,7 @@ struct TEntryLines {
 };
 
 // number is the picture number (position + 1); baseIndent is 0, or 3 on the demo page.
-TEntryLines BuildEntryLines(const TUserInfo& user, int number, int baseIndent);
+// lazy: every picture but slide 1 gives its file in data-src in place of src.
+TEntryLines BuildEntryLines(const TUserInfo& user, int number, int baseIndent, bool lazy = false);
 
 } // namespace qor

@@ -26,7 +26,7 @@ TPictureLines CollectEntryLines(const TComQorCSS1& s, int baseIndent)
         if (s.OnMakeLIEntry) {
             s.OnMakeLIEntry(s, i, slide, thumb);
         } else if (PThumbInfo entry = images ? images->IdToPInfo(i) : nullptr) {
-            TEntryLines lines = BuildEntryLines(entry->user, i + 1, baseIndent);
+            TEntryLines lines = BuildEntryLines(entry->user, i + 1, baseIndent, s.LazyPictures);
             slide = lines.Slide;
             thumb = lines.Thumb;
         } else {

@@ -112,6 +112,30 @@ TEST_F(GalleryBuildTest, NamesTitleIdentifierWrapperClassesAndCounterReachTheGal
     EXPECT_EQ(counter.back(), " 12/12");
 }
 
+// --lazy changes the page only where a picture names its file: every thumbnail and every
+// slide but the first give it in data-src; the style sheet and the pictures stay the same.
+TEST_F(GalleryBuildTest, LazyNamesPicturesInDataSrcAndChangesNothingElse)
+{
+    AddPictures(5, 40, 20);
+    ExpectWritten(Build(Args()), Page());
+    fs::path lazyGallery = FDir / "lazy";
+    ExpectWritten(Build(Args({"--lazy"}, lazyGallery)), lazyGallery / "index.html");
+    std::string plain = ReadAll(Page());
+    std::string lazy = ReadAll(lazyGallery / "index.html");
+    EXPECT_NE(plain, lazy);
+    int renamed = 0;
+    for (size_t at = lazy.find("data-src=\""); at != std::string::npos; at = lazy.find("data-src=\"", at + 1))
+        ++renamed;
+    EXPECT_EQ(renamed, 5 + 4);
+    EXPECT_NE(lazy.find("<img src=\"img/img1.jpg\""), std::string::npos);
+    std::string restored = lazy;
+    for (size_t at = restored.find("data-src=\""); at != std::string::npos; at = restored.find("data-src=\"", at))
+        restored.erase(at, 5);
+    EXPECT_EQ(restored, plain);
+    EXPECT_EQ(ReadAll(lazyGallery / "css" / "style.css"), ReadAll(Gallery() / "css" / "style.css"));
+    ExpectPictures(lazyGallery, 5, true);
+}
+
 TEST_F(GalleryBuildTest, DemoModeIsNotedAndTheDemoPageWritten)
 {
     AddPictures(2);

@@ -67,4 +67,25 @@ TEST(EntryLines, DemoIndentationDeepensBreaks)
                            "</p></span>\r\n\t\t\t\t\t\t</li>");
 }
 
+// Lazy pictures: the same lines with "src" of every picture but slide 1 renamed to
+// "data-src"; nothing else changes, whatever the texts.
+TEST(EntryLines, LazyRenamesSourcesExceptTheFirstSlide)
+{
+    const TUserInfo cases[] = {Texts(""), Texts("Sea", {"Blue"}), Texts("Sea", {}, "page2.htm", "_blank", "New"),
+                               Texts("", {}, "", "", "Sale")};
+    for (const TUserInfo& user : cases) {
+        for (int number : {1, 2, 40}) {
+            TEntryLines plain = BuildEntryLines(user, number, 3);
+            TEntryLines lazy = BuildEntryLines(user, number, 3, true);
+            std::string slide = plain.Slide;
+            if (number > 1) slide.replace(slide.find("<img src=\""), 10, "<img data-src=\"");
+            std::string thumb = plain.Thumb;
+            thumb.replace(thumb.find("<img src=\""), 10, "<img data-src=\"");
+            EXPECT_EQ(lazy.Slide, slide) << number;
+            EXPECT_EQ(lazy.Thumb, thumb) << number;
+            EXPECT_EQ(lazy.Slide.find("<img src=") != std::string::npos, number == 1) << number;
+        }
+    }
+}
+
 } // namespace

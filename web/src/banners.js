@@ -1,5 +1,7 @@
 // Banners: the slide's banner text on a ribbon turned to -45 degrees over the slide's
 // top-left corner, shown once its slide has been shown.
+import { pace } from './motion.js';
+
 const turned = -45;
 
 function bannerOf(g, index) {
@@ -28,19 +30,19 @@ export function showBanner(g, index, done) {
     const at = place(g);
     banner.stop(true).css(at).css({ opacity: 1 }).show();
     if (!g.browser.legacy) {
-        banner.rotate(0).rotate(turned, 300, done);
+        banner.rotate(0).rotate(turned, pace(g, 300), done);
         return;
     }
-    banner.rotate(turned).css({ left: at.left - 80, top: at.top - 80 }).animate(at, 300, 'easeOutElastic', done);
+    banner.rotate(turned).css({ left: at.left - 80, top: at.top - 80 }).animate(at, pace(g, 300), 'easeOutElastic', done);
 }
 
 export function hideBanner(g, index) {
     const banner = bannerOf(g, index);
     if (!banner.length || !banner.is(':visible')) return;
     if (!g.browser.legacy) {
-        banner.rotate(0, 200, () => banner.hide());
+        banner.rotate(0, pace(g, 200), () => banner.hide());
         return;
     }
     const at = place(g);
-    banner.stop(true).animate({ left: at.left - 80, top: at.top - 80 }, 200, () => banner.hide());
+    banner.stop(true).animate({ left: at.left - 80, top: at.top - 80 }, pace(g, 200), () => banner.hide());
 }

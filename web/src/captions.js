@@ -1,4 +1,6 @@
 // Captions: the span of each slide, prepared once and animated in after each transition.
+import { pace } from './motion.js';
+
 const customEffects = ['custom', 'customl', 'customr'];
 
 function captionOf(g, index) {
@@ -79,11 +81,11 @@ export function showCaption(g, index, done) {
     span.stop(true).css({ display: 'block' });
     if (!g.rowMode) span.css({ opacity: 0, left: 0, bottom: 0, top: 'auto' });
     const end = g.rowMode ? rowMovement(g, span) : blockMovement(g, span, index);
-    span.animate(end, { complete: done });
+    span.animate(end, { duration: pace(g, undefined), complete: done });
 }
 
 export function hideCaption(g, index) {
     const span = captionOf(g, index);
-    if (g.rowMode) span.stop(true).animate({ opacity: 0 }, 'fast');
-    else span.stop(true).fadeOut('fast');
+    if (g.rowMode) span.stop(true).animate({ opacity: 0 }, pace(g, 'fast'));
+    else span.stop(true).fadeOut(pace(g, 'fast'));
 }

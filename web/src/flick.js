@@ -2,6 +2,7 @@
 // next one. In row mode the row follows the pointer while it is dragged.
 import { cancelSlideshowTimer, startSlideshowTimer } from './slideshow.js';
 import { toggleByTap } from './hover.js';
+import { pace } from './motion.js';
 
 function clampIndex(g, a) {
     return Math.max(0, Math.min(g.count - 1, a));
@@ -27,8 +28,8 @@ export function followFlicks(g) {
             }
             g.markDragged();
             const target = dx === 0 ? g.current : clampIndex(g, g.current + (dx > 0 ? -1 : 1));
-            if (target !== g.current) return g.goTo(target);
-            if (g.rowMode) g.$slideUl.animate({ marginLeft: -g.current * g.W });
+            if (target !== g.current) return g.goTo(target, true);
+            if (g.rowMode) g.$slideUl.animate({ marginLeft: -g.current * g.W }, pace(g, undefined));
             if (g.state === 'none') startSlideshowTimer(g);
         },
     });

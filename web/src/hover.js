@@ -1,8 +1,10 @@
-// Follows the mouse over the whole page: entering or leaving the gallery area (W wide,
-// slides plus strip high) slides the buttons and the hidden controller in or out. On touch
+// Follows the visitor: the pointer over the gallery area (W wide, slides plus strip high),
+// anywhere on the page, and the keyboard focus in the gallery. Entering slides the buttons
+// and the hidden controller in and holds the slideshow; leaving slides them out. On touch
 // devices a short tap on the slides toggles them instead.
 import { updateButtons } from './navbuttons.js';
 import { slideNumControl, hidePreview } from './numcontrol.js';
+import { holdSlideshow } from './slideshow.js';
 
 export function createHider($, g) {
     if (!g.opts.autohidectrl || (g.opts.controller !== 'num' && g.opts.controller !== 'dot')) return;
@@ -13,12 +15,24 @@ export function layoutHider(g) {
     if (g.$hider) g.$hider.css({ width: g.W, height: g.H });
 }
 
-export function setPointerInside(g, inside) {
-    if (g.pointerInside === inside) return;
-    g.pointerInside = inside;
+function engagementChanged(g) {
+    const engaged = g.pointerInside || g.focusInside;
+    if (engaged === g.engaged) return;
+    g.engaged = engaged;
     updateButtons(g, true);
-    if (g.$hider) slideNumControl(g, inside);
-    if (!inside) hidePreview(g);
+    if (g.$hider) slideNumControl(g, engaged);
+    if (!engaged) hidePreview(g);
+    holdSlideshow(g, engaged);
+}
+
+export function setPointerInside(g, inside) {
+    g.pointerInside = inside;
+    engagementChanged(g);
+}
+
+export function setFocusInside(g, inside) {
+    g.focusInside = inside;
+    engagementChanged(g);
 }
 
 function insideArea(g, x, y) {

@@ -1,6 +1,9 @@
 // The number and dot controllers: one item per slide on a translucent base, and a preview
 // box that shows the thumbnail of the item under the pointer.
 import { outerThumbWidth, frameThumbs, frameWidth } from './thumbframes.js';
+import { labelItems } from './access.js';
+import { revealThumbs } from './lazy.js';
+import { pace } from './motion.js';
 
 const bannerRoom = 150;
 
@@ -23,6 +26,8 @@ export function createNumControl($, g) {
     }
     body.append(base, ul).appendTo(g.$hider || g.$wrap);
     g.ctrl = { body, base, ul, items };
+    labelItems(g, ul, items);
+    g.items = items;
     items.on('click', function () {
         g.pickFromController(items.index(this));
     });
@@ -60,13 +65,13 @@ export function slideNumControl(g, visible, animated = true) {
     prop[place.vertical] = visible ? place.y : out;
     prop.opacity = visible ? 1 : 0;
     body.stop(true);
-    if (animated) body.animate(prop, 'fast');
+    if (animated) body.animate(prop, pace(g, 'fast'));
     else body.css(prop);
 }
 
 function createPreview($, g) {
     if (!g.$thumb || !g.$thumb.length) return;
-    const box = g.$thumb.addClass('qo_box_kageattr qo_photo_frame').hide();
+    const box = g.$thumb.addClass('qo_box_kageattr qo_photo_frame').attr('aria-hidden', 'true').hide();
     const imgs = g.$thumbLis.children('img');
     frameThumbs(g, imgs);
     imgs.css({ height: g.opts.thumb.height - 6, display: 'block' });
@@ -103,11 +108,12 @@ export function showPreview(g, k) {
     const atBottom = g.opts.place.vertical === 'bottom';
     const top = atBottom ? body.position().top - box.outerHeight() - 8 : body.position().top + body.outerHeight() + 8;
     const left = Math.max(0, Math.min(g.W - box.outerWidth(), itemLeft - box.outerWidth() / 2));
+    revealThumbs(g, k, 1);
     if (!box.is(':visible')) box.css({ left, top });
-    box.stop(true).show().css({ opacity: 1 }).animate({ left, top }, g.opts.thumbspeed);
-    g.$thumbUl.stop(true).animate({ left: -k * outer }, g.opts.thumbspeed);
+    box.stop(true).show().css({ opacity: 1 }).animate({ left, top }, pace(g, g.opts.thumbspeed));
+    g.$thumbUl.stop(true).animate({ left: -k * outer }, pace(g, g.opts.thumbspeed));
 }
 
 export function hidePreview(g) {
-    if (g.preview && g.preview.is(':visible')) g.preview.stop(true).fadeOut('fast');
+    if (g.preview && g.preview.is(':visible')) g.preview.stop(true).fadeOut(pace(g, 'fast'));
 }

@@ -1,5 +1,9 @@
 // The progress box shown while the pictures load: the gallery is wrapped in a "mama" div
 // that also holds the box, both removed after the first transition.
+import { picturesForFirstSlide } from './lazy.js';
+import { thumbPitch } from './thumbpitch.js';
+import { outerThumbWidth } from './thumbframes.js';
+
 export function startWithProgress($, g, start) {
     const id = g.$wrap.attr('id');
     g.$wrap.wrap($('<div></div>').attr('id', id ? id + 'mama' : 'wrapmama').css({ position: 'relative' }));
@@ -15,7 +19,7 @@ export function startWithProgress($, g, start) {
     });
     g.$mama.append(box);
     g.$progress = box;
-    const pictures = g.$thumbLis.length ? g.$thumbLis : g.$lis;
+    const pictures = g.lazy ? picturesForFirstSlide(g, thumbPitch(g.W, outerThumbWidth(g.opts)).fit) : g.$thumbLis.length ? g.$thumbLis : g.$lis;
     pictures.qorimgloader({ progtext: g.opts.progtext, text: box.find('p'), bar: box.find('span'), box, complete: start });
 }
 

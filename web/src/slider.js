@@ -10,6 +10,12 @@ import { createButtons, updateButtons } from './navbuttons.js';
 import { createHider, followMouse } from './hover.js';
 import { followFlicks } from './flick.js';
 import { bindSlideshowControls, cancelSlideshowTimer, pauseForPick } from './slideshow.js';
+import { makeAccessible, followAccess, announce } from './access.js';
+import { followKeys } from './keyboard.js';
+import { createPlayControl, showPlayState } from './playcontrol.js';
+import { addFocusStyle } from './accessstyle.js';
+import { prefersReducedMotion } from './motion.js';
+import { hasLazyPictures, revealSlides } from './lazy.js';
 import { startWithProgress } from './progress.js';
 import { attachResizer } from './scaling.js';
 import { layoutGallery, stripOuterHeightOf } from './layout.js';
@@ -43,7 +49,10 @@ function createState($, wrap, options) {
         previous: 0,
         state: 'none',
         requests: [],
-        slideshow: !!opts.autoslideshow,
+        // A visitor who asked for less motion starts the slideshow themselves.
+        slideshow: !!opts.autoslideshow && !prefersReducedMotion(),
+        reducedMotion: prefersReducedMotion,
+        lazy: hasLazyPictures(wrap),
         firstShow: true,
         scale: { value: 1, scaledDown: false, pending: false },
         pieces: [],
@@ -62,9 +71,12 @@ function followController(g, a) {
     if (g.ctrl) followNumControl(g, a);
 }
 
-function goTo($, g, requested) {
+// byUser: the visitor asked for this slide (not the slideshow); it is announced.
+function goTo($, g, requested, byUser) {
     let a = requested >= g.count ? 0 : requested < 0 ? g.count - 1 : requested;
     if (a === g.current || !g.count) return;
+    if (byUser) announce(g, a);
+    revealSlides(g, a);
     hidePreview(g);
     if (g.state !== 'none') {
         g.requests.push(a);
@@ -88,6 +100,7 @@ function goTo($, g, requested) {
         hideCurrentPicture(g);
     }
     followController(g, a);
+    followAccess(g, a);
     startTransition($, g, from);
     updateButtons(g, true);
 }
@@ -110,13 +123,16 @@ function startGallery($, g) {
     g.$wrap.css({ visibility: 'visible' });
     g.$lis.eq(1).addClass('active');
     g.$lis.eq(0).addClass('reset');
+    addFocusStyle($, g);
     prepareCaptions(g);
     createBanners($, g);
     createHider($, g);
     buildController($, g);
     createButtons($, g);
+    createPlayControl($, g);
     layoutGallery(g);
     followMouse($, g);
+    followKeys(g);
     followFlicks(g);
     // The slide area only clips; a scroll (focus, find in page) would shift every piece.
     g.$slides.on('scroll', function () {
@@ -135,12 +151,14 @@ export function installSlider($) {
         return this.each(function () {
             const wrap = $(this);
             const g = createState($, wrap, options);
-            g.goTo = (a) => goTo($, g, a);
+            g.goTo = (a, byUser) => goTo($, g, a, byUser);
             g.pickFromController = (a) => {
                 if (a === g.current) return;
                 pauseForPick(g);
-                g.goTo(a);
+                g.goTo(a, true);
             };
+            g.showPlayState = () => showPlayState(g);
+            makeAccessible(g);
             wrap.data('qorslider', g);
             g.$lis.children('img').on('dragstart', (e) => e.preventDefault());
             const start = () => startGallery($, g);

@@ -2,6 +2,9 @@
 // keep the current slide's thumbnail in view and follows drags.
 import { thumbPitch, firstToShow, firstAfterDrag } from './thumbpitch.js';
 import { outerThumbWidth, frameThumbs, titleThumbs } from './thumbframes.js';
+import { labelItems, syncThumbFocus } from './access.js';
+import { revealThumbs } from './lazy.js';
+import { pace } from './motion.js';
 
 export function createThumbStrip($, g) {
     const strip = g.$thumb;
@@ -10,6 +13,8 @@ export function createThumbStrip($, g) {
     frameThumbs(g, imgs);
     titleThumbs($, g, imgs);
     g.strip = { first: 0, fit: 0, pitch: 0 };
+    labelItems(g, g.$thumbUl, g.$thumbLis);
+    g.items = g.$thumbLis;
     imgs.on('mouseenter', function () {
         $(this).addClass('qo_imghover');
     }).on('mouseleave', function () {
@@ -51,9 +56,20 @@ function stripLeft(g) {
     return -g.strip.first * g.strip.pitch;
 }
 
+// The thumbnails in view: the only ones fetched (lazy pictures) and reached with Tab.
+function showStripRange(g) {
+    const count = g.$thumbLis.length;
+    const all = g.strip.fit >= count;
+    const first = all ? 0 : g.strip.first;
+    const shown = all ? count : Math.max(1, g.strip.fit);
+    revealThumbs(g, first, shown);
+    syncThumbFocus(g, first, shown);
+}
+
 function moveStrip(g, animated) {
+    showStripRange(g);
     g.$thumbUl.stop(true);
-    if (animated) g.$thumbUl.animate({ left: stripLeft(g) }, g.opts.thumbspeed);
+    if (animated) g.$thumbUl.animate({ left: stripLeft(g) }, pace(g, g.opts.thumbspeed));
     else g.$thumbUl.css({ left: stripLeft(g) });
 }
 

@@ -9,6 +9,11 @@ import { showBanner } from './banners.js';
 import { removeProgress } from './progress.js';
 import { applyScale } from './scaling.js';
 import { startSlideshowTimer } from './slideshow.js';
+import { pace } from './motion.js';
+
+// Under reduced motion the gallery appears with a short fade and slides change in place.
+const shortFade = 200;
+const inPlace = { name: 'none', variant: 0, inverted: false };
 
 function pictureOf(g, index) {
     return g.$lis.eq(index).children('img').attr('src');
@@ -64,17 +69,17 @@ function firstShow($, g) {
     showCurrentSlide(g);
     if (g.rowMode) g.$slideUl.css({ marginLeft: -g.current * g.W });
     g.lastEffect = { name: 'fade', variant: 0, inverted: false, first: true };
-    g.$wrap.css({ visibility: 'visible', opacity: 0 }).animate({ opacity: 1 }, 1000, 'linear', () => transitionEnded(g));
+    g.$wrap.css({ visibility: 'visible', opacity: 0 }).animate({ opacity: 1 }, g.reducedMotion() ? shortFade : 1000, 'linear', () => transitionEnded(g));
 }
 
 function rowScroll(g) {
     g.rowMoving = true;
     g.lastEffect = { name: 'slideall', variant: 0, inverted: false };
-    g.$slideUl.stop(true).animate({ marginLeft: -g.current * g.W }, () => transitionEnded(g));
+    g.$slideUl.stop(true).animate({ marginLeft: -g.current * g.W }, pace(g, undefined), () => transitionEnded(g));
 }
 
 function runEffect($, g, from) {
-    const choice = chooseEffect({ group: g.group, effectseq: g.opts.effectseq, slideIndex: g.current, scaledDown: g.scale.scaledDown, first: !g.effectsRun });
+    const choice = g.reducedMotion() ? inPlace : chooseEffect({ group: g.group, effectseq: g.opts.effectseq, slideIndex: g.current, scaledDown: g.scale.scaledDown, first: !g.effectsRun });
     g.effectsRun = (g.effectsRun || 0) + 1;
     g.lastEffect = choice;
     const effect = buildEffect(Object.assign({ forwards: g.current > from, W: g.W, H: g.H, opts: g.opts }, choice));

@@ -60,15 +60,18 @@ test('fade changes slides with one linear piece', async (t) => {
     const { page, problems } = await gallery('fade', { effectgrp: ['fade'], transitduration: 600 });
     await waitForSlide(page, 0);
     await clickNext(page);
-    const samples = await page.evaluate(async (sel) => {
-        const piece = () => document.querySelector(sel + ' .qo_piece');
-        const out = [];
-        while (piece()) {
-            out.push([performance.now(), Number(getComputedStyle(piece()).opacity), document.querySelectorAll(sel + ' .qo_piece').length]);
-            await new Promise((r) => requestAnimationFrame(r));
-        }
-        return out;
-    }, wrapper);
+    // One sample per frame of the page's clock while the piece is there.
+    const samples = [];
+    for (let frame = 0; frame < 500; frame++) {
+        const sample = await page.evaluate((sel) => {
+            const pieces = document.querySelectorAll(sel + ' .qo_piece');
+            return pieces.length ? [performance.now(), Number(getComputedStyle(pieces[0]).opacity), pieces.length] : null;
+        }, wrapper);
+        if (!sample) break;
+        samples.push(sample);
+        await page.clock.runFor(16);
+    }
+    t.assert.ok(samples.length > 10, samples.length + ' frames');
     t.assert.ok(samples.every(([, , n]) => n === 1), 'one piece');
     const rising = samples.filter(([, o]) => o > 0.05 && o < 0.95);
     const first = rising[0];
@@ -87,7 +90,7 @@ test('a click on the current controller item changes nothing', async (t) => {
     await waitForSlide(page, 0);
     const before = await galleryState(page);
     await page.locator(wrapper + ' .qo_thumb li').nth(0).click();
-    await page.waitForTimeout(150);
+    await page.clock.runFor(150);
     const afterClick = await galleryState(page);
     t.assert.deepEqual(afterClick, before);
     await page.locator(wrapper + ' .qo_thumb li').nth(2).click();
@@ -136,7 +139,7 @@ test('links: target _blank opens a new window, "#" and empty open nothing, other
         const watch = () => (popped = true);
         page.context().on('page', watch);
         await page.locator(wrapper + ' li.active > img').click();
-        await page.waitForTimeout(400);
+        await page.clock.runFor(400);
         page.context().off('page', watch);
         t.assert.equal(popped, false, 'no window for slide ' + (index + 1));
         t.assert.match(page.url(), /index\.html$/, 'the page stays');
@@ -165,7 +168,7 @@ test('a banner turns to -45 degrees once its slide is shown and back when it is 
     await screenshot(page, 'banner-and-caption-down');
     await hoverGallery(page);
     await clickNext(page);
-    await page.waitForTimeout(250);
+    await page.clock.runFor(250);
     t.assert.equal((await angle(0)).angle, 0, 'the left banner is turned back');
     await waitForSlide(page, 1);
     t.assert.equal((await angle(1)).angle, -45);
@@ -200,10 +203,10 @@ test('effectgrp with a seeded random draws the same variants of the named effect
 test('galleries of one picture and of none start without errors', async (t) => {
     for (const count of [1, 0]) {
         const { page, problems } = await gallery('count' + count, { effectgrp: ['cube'], controller: count ? 'thumb' : 'num' }, {}, count);
-        await page.waitForTimeout(2300);
+        await page.clock.runFor(2300);
         if (count) await expectRestingOn(t, page, 0);
         await page.mouse.move(300, 100);
-        await page.waitForTimeout(300);
+        await page.clock.runFor(300);
         expectNoProblems(t, problems);
         await page.close();
     }

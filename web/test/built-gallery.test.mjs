@@ -2,47 +2,24 @@
 // draws, with the shipped templates; the script must run them as it runs the hand-made
 // page: no errors, no requests outside the folder, transitions, controller, links.
 import { test, before, after } from 'node:test';
-import { execFileSync } from 'node:child_process';
-import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { createHash } from 'node:crypto';
 import { openBrowser, openGallery } from './support/browser.mjs';
-import { writePictures } from './support/pictures.mjs';
-import { artifactsDir, rscDir } from './support/fixture.mjs';
-import { qorgalleryPath } from '../designs/make.mjs';
+import { rscDir } from './support/fixture.mjs';
+import { skipUnbuilt as skip, drawPictures, buildGallery, builtDir } from './support/built.mjs';
 import { galleryState, expectRestingOn, waitForSlide, clickNext, screenshot, expectNoProblems, wrapper } from './support/gallery.mjs';
 
-const tool = qorgalleryPath();
-const skip = !tool && 'qorgallery is not built';
-const work = join(artifactsDir, 'built');
-const count = 7;
+const work = builtDir('built');
 let browser;
 
-function pictureLine(n, { title = 'Picture ' + n, description = 'Drawn for slide ' + n, url = '', target = '', banner = '' } = {}) {
-    const file = join(work, 'pictures', 'img', 'img' + n + '.jpg');
-    return [file, '0, 0,crop,0|0|0|0,r,r,r,r', url, target, banner, title, '', '', '', '', '', '', '', '', description].join('\x19') + '\x19';
-}
-
-const texts = { 1: { url: 'linked.html', target: '_blank', banner: 'NEW' }, 2: { banner: 'SALE' } };
-
-// Builds the gallery of one template; extra properties as Name=Value.
-function build(template, extra = []) {
-    const project = join(work, template + '.qor');
-    const out = join(work, template);
-    rmSync(out, { recursive: true, force: true });
-    rmSync(project, { force: true });
-    execFileSync(tool, ['new', project, '--template', template, '--set', 'TransitDuration=0.5', ...extra.flatMap((s) => ['--set', s])]);
-    const lines = Array.from({ length: count }, (_, i) => 'AttrLS+=' + pictureLine(i + 1, texts[i + 1]));
-    execFileSync(tool, ['set', project, ...lines]);
-    execFileSync(tool, ['build', project, '--out', out, '--id', '1', '--quiet'], { stdio: ['ignore', 'ignore', 'inherit'] });
-    return out;
-}
+const build = (template, extra = []) => buildGallery(work, template, { extra });
 
 before(async () => {
     if (skip) return;
     browser = await openBrowser();
     const page = await browser.context.newPage();
-    mkdirSync(work, { recursive: true });
-    await writePictures(page, join(work, 'pictures'), count, { width: 720, height: 270 }, { width: 112, height: 44 });
+    await drawPictures(page, work, 7);
     await page.close();
 });
 after(async () => browser && (await browser.close()));
@@ -69,7 +46,7 @@ test('a built thumbnail gallery shows, changes slides, opens links and shows ban
     const during = await galleryState(page);
     t.assert.equal(during.effect.name, 'cube');
     t.assert.ok(during.pieces > 0);
-    await page.waitForTimeout(500);
+    await page.clock.runFor(500);
     await screenshot(page, 'built-cube-mid');
     await expectRestingOn(t, page, 1);
     await page.locator(wrapper + ' .qo_thumb li').nth(0).click();
@@ -96,3 +73,26 @@ for (const template of ['sample02_num', 'sample03_dot', 'sample04_none', 'sample
         await page.close();
     });
 }
+
+// The page and style sheet of a default build, as recorded (SHA-256, first 16 digits) for
+// three pictures with the texts of support/built.mjs: accessibility lives in the script and
+// lazy loading behind --lazy, so neither may change a byte of them.
+const recorded = {
+    sample01_thumb: ['f2e758f444f8eefa', '69b9f6e08e7670a4'],
+    sample02_num: ['264f69573fb27df8', '402c796a36386554'],
+    sample03_dot: ['46dcd6df6c2c5743', '402c796a36386554'],
+    sample04_none: ['858829d2e7c83a17', '5b7d4bedfbf37100'],
+    sample14_slideall: ['b51fa2e730df5b28', '402c796a36386554'],
+    sample11_thumbh1: ['82b8fc72745fd5f4', '69b9f6e08e7670a4'],
+    sample22_col2_thumb: ['52e0bf5f8254668c', '648b6f15bc254695'],
+};
+
+test('a default build writes the recorded page and style sheet bytes', { skip }, (t) => {
+    const digest = (file) => createHash('sha256').update(readFileSync(file)).digest('hex').slice(0, 16);
+    const templates = Object.keys(recorded);
+    t.assert.equal(templates.length, 7);
+    for (const template of templates) {
+        const out = buildGallery(work, template, { count: 3, name: 'bytes-' + template });
+        t.assert.deepEqual([digest(join(out, 'index.html')), digest(join(out, 'css', 'style.css'))], recorded[template], template);
+    }
+});

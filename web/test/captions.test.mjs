@@ -98,7 +98,7 @@ test('with cmteffect "none" the captions are in the page but never become visibl
     await waitForSlide(page, 0);
     await clickNext(page);
     await waitForSlide(page, 1);
-    await page.waitForTimeout(600);
+    await page.clock.runFor(600);
     t.assert.equal(await page.locator(wrapper + ' .qo_slides_span').count(), 3);
     t.assert.equal(await page.evaluate(() => window.captionSeen), false);
     expectNoProblems(t, problems);

@@ -35,7 +35,7 @@ test('thumbnail strip: cells spread evenly, the current one active, scrolled int
     await screenshot(page, 'thumb-titles-hover');
     await page.locator(wrapper + ' .qo_thumb li').nth(4).click();
     await expectRestingOn(t, page, 4);
-    await page.waitForTimeout(400);
+    await page.clock.runFor(400);
     // Thumbnail 4 is not strictly inside 0..4: 4 - floor(5/2) = 2 becomes the first.
     t.assert.equal(await stripLeft(page), -2 * 96);
     t.assert.match(await page.locator(wrapper + ' .qo_thumb li img').nth(4).getAttribute('class'), /qo_imgactive/);
@@ -53,7 +53,7 @@ test('thumbnail strip: a drag moves it on by whole cells in the drag direction',
     await page.mouse.move(box.x + 150, y, { steps: 5 });
     t.assert.equal(await stripLeft(page), -150, 'the strip follows the pointer');
     await page.mouse.up();
-    await page.waitForTimeout(450);
+    await page.clock.runFor(450);
     // 150 pixels at a pitch of 96: two cells on.
     t.assert.equal(await stripLeft(page), -2 * 96);
     t.assert.equal((await galleryState(page)).current, 0, 'dragging does not pick a slide');
@@ -61,7 +61,7 @@ test('thumbnail strip: a drag moves it on by whole cells in the drag direction',
     await page.mouse.down();
     await page.mouse.move(box.x + 400, y, { steps: 8 });
     await page.mouse.up();
-    await page.waitForTimeout(450);
+    await page.clock.runFor(450);
     t.assert.equal(await stripLeft(page), 0, 'clamped at the first cell');
     expectNoProblems(t, problems);
     await page.close();
@@ -96,7 +96,7 @@ for (const controller of ['num', 'dot']) {
         t.assert.ok(Math.abs(body.x + body.width / 2 - (slides.x + slides.width / 2)) < 1, 'centred');
         await screenshot(page, `${controller}-at-rest`);
         await items.nth(5).hover();
-        await page.waitForTimeout(450);
+        await page.clock.runFor(450);
         const preview = page.locator(wrapper + ' .qo_thumb');
         t.assert.equal(await preview.isVisible(), true, 'the preview box shows');
         t.assert.equal(await preview.getAttribute('class'), 'qo_thumb qo_box_kageattr qo_photo_frame');
@@ -109,7 +109,7 @@ for (const controller of ['num', 'dot']) {
         t.assert.match(await items.nth(5).getAttribute('class'), /stay/);
         t.assert.doesNotMatch(await items.nth(0).getAttribute('class'), /stay/);
         await page.mouse.move(5, 5);
-        await page.waitForTimeout(400);
+        await page.clock.runFor(400);
         t.assert.equal(await preview.isVisible(), false, 'leaving hides the preview');
         expectNoProblems(t, problems);
         await page.close();
@@ -124,13 +124,13 @@ test('autohidectrl slides the controller in over the gallery and out when the mo
     });
     const ctrl = () => page.$eval('#control_body', (el) => ({ opacity: Number(getComputedStyle(el).opacity), top: parseFloat(el.style.top), inHider: !!el.closest('.qo_ctrl_hider') }));
     await page.mouse.move(5, 5);
-    await page.waitForTimeout(400);
+    await page.clock.runFor(400);
     const away = await ctrl();
     t.assert.equal(away.inHider, true);
     t.assert.equal(away.opacity, 0);
     t.assert.ok(away.top < 0, 'above the gallery');
     await hoverGallery(page);
-    await page.waitForTimeout(400);
+    await page.clock.runFor(400);
     const over = await ctrl();
     t.assert.deepEqual(over, { opacity: 1, top: 10, inHider: true });
     const body = await page.locator('#control_body').boundingBox();
@@ -153,20 +153,20 @@ test('buttons slide in over the gallery, each only towards an existing slide', a
             return [inside(document.querySelector(sel + ' .qo_navi_prev')), inside(document.querySelector(sel + ' .qo_navi_next'))];
         }, wrapper);
     await page.mouse.move(5, 5);
-    await page.waitForTimeout(300);
+    await page.clock.runFor(300);
     t.assert.deepEqual(await shown(), [false, false], 'outside the gallery: none');
     await hoverGallery(page);
-    await page.waitForTimeout(300);
+    await page.clock.runFor(300);
     t.assert.deepEqual(await shown(), [false, true], 'on the first slide: next only');
     await page.locator(wrapper + ' .qo_navi_next').click();
     await expectRestingOn(t, page, 1);
-    await page.waitForTimeout(300);
+    await page.clock.runFor(300);
     t.assert.deepEqual(await shown(), [true, true]);
     const top = await page.$eval(wrapper + ' .qo_navi_prev', (el) => parseFloat(el.style.top));
     t.assert.equal(top, (180 - 40) / 2, 'centred vertically');
     await page.locator(wrapper + ' .qo_navi_next').click();
     await expectRestingOn(t, page, 2);
-    await page.waitForTimeout(300);
+    await page.clock.runFor(300);
     t.assert.deepEqual(await shown(), [true, false], 'on the last slide: previous only');
     await page.locator(wrapper + ' .qo_navi_prev').click();
     await expectRestingOn(t, page, 1);

@@ -5,7 +5,7 @@ import { test, describe, before, after } from 'node:test';
 import { join } from 'node:path';
 import { openBrowser, openGallery } from './support/browser.mjs';
 import { writeFixtureGallery, plainEntries, artifactsDir } from './support/fixture.mjs';
-import { galleryState, expectRestingOn, waitForSlide, clickNext, screenshot, expectNoProblems, wrapper } from './support/gallery.mjs';
+import { advanceUntil, galleryState, expectRestingOn, waitForSlide, clickNext, screenshot, expectNoProblems, wrapper } from './support/gallery.mjs';
 
 const W = 480;
 const H = 180;
@@ -63,8 +63,8 @@ async function runSequence(t, label, seq, expectations) {
         t.assert.ok(sources.every((s) => s.includes(carried)), `${want.name} ${want.variant} pieces carry ${carried}`);
         if (want.firstPiece) t.assert.equal(await firstPiecePosition(page), want.firstPiece, `${want.name} ${want.variant} visits the last cell first`);
         if (during.pieces) {
-            await page.waitForFunction((sel) => window.jQuery(sel + ' .qo_piece:animated').length > 0, wrapper, { polling: 10 });
-            await page.waitForTimeout(180);
+            await advanceUntil(page, (sel) => window.jQuery(sel + ' .qo_piece:animated').length > 0, wrapper, { step: 10 });
+            await page.clock.runFor(180);
         }
         await screenshot(page, `effect-${want.name}-${want.variant}${want.inverted ? '-inverted' : ''}`);
         await expectRestingOn(t, page, a);

@@ -59,7 +59,7 @@ test('mouse drags flick to the next and previous slide even with mouseflick off'
     await mouseDrag(page, 120);
     await expectRestingOn(t, page, 0);
     await mouseDrag(page, 120);
-    await page.waitForTimeout(300);
+    await page.clock.runFor(300);
     t.assert.equal((await galleryState(page)).state, 'none', 'no slide before the first');
     t.assert.equal(page.url().endsWith('index.html'), true, 'a drag is no click');
     expectNoProblems(t, problems);
@@ -95,7 +95,7 @@ test('finger flicks on an iPhone change slides; a short tap toggles the buttons'
     t.assert.ok((await nextShown()) < 0, 'buttons out of sight');
     const box = await page.locator(wrapper + ' .qo_slides').boundingBox();
     await page.touchscreen.tap(box.x + 100, box.y + 40);
-    await page.waitForTimeout(400);
+    await page.clock.runFor(400);
     t.assert.equal(await nextShown(), 0, 'a tap brings the buttons');
     await screenshot(page, 'iphone-num-buttons');
     expectNoProblems(t, problems);

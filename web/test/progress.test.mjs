@@ -5,9 +5,9 @@ import { test, before, after } from 'node:test';
 import { createServer } from 'node:http';
 import { readFileSync, existsSync } from 'node:fs';
 import { join, extname } from 'node:path';
-import { openBrowser } from './support/browser.mjs';
+import { openBrowser, pauseClock } from './support/browser.mjs';
 import { writeFixtureGallery, plainEntries, artifactsDir } from './support/fixture.mjs';
-import { waitForSlide, screenshot, expectNoProblems, wrapper } from './support/gallery.mjs';
+import { advanceUntil, waitForSlide, screenshot, expectNoProblems, wrapper } from './support/gallery.mjs';
 
 const types = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.jpg': 'image/jpeg', '.png': 'image/png' };
 let browser;
@@ -37,6 +37,7 @@ after(async () => {
 async function openServed(delay) {
     slowMs = delay;
     const page = await browser.context.newPage();
+    await pauseClock(page);
     const problems = [];
     page.on('pageerror', (e) => problems.push('script: ' + e.message));
     page.on('console', (m) => m.type() === 'error' && problems.push('console: ' + m.text()));
@@ -56,8 +57,8 @@ async function openServed(delay) {
 
 test('with slow pictures the gallery starts after half a second anyway', async (t) => {
     const { page, problems } = await openServed(4000);
-    await page.waitForSelector('#qo_wrapper1mama .qor_progress');
-    await page.waitForFunction(() => /%/.test((document.querySelector('.qor_progtext') || {}).textContent || ''));
+    await advanceUntil(page, () => !!document.querySelector('#qo_wrapper1mama .qor_progress'), null, { step: 5 });
+    await advanceUntil(page, () => /%/.test((document.querySelector('.qor_progtext') || {}).textContent || ''));
     await screenshot(page, 'progress-box');
     await waitForSlide(page, 0, 4000);
     const trace = await page.evaluate(() => window.progressTrace);

@@ -1,8 +1,6 @@
-// Launches Debian's Chromium headless with a fresh profile, and records what a gallery
+// Launches Debian's Chromium headless, and records what a gallery
 // page must never do: console errors, script errors, requests outside its folder.
 import { chromium } from 'playwright-core';
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -19,27 +17,42 @@ const chromiumFlags = [
 export const iPhoneUserAgent =
     'Mozilla/5.0 (iPhone; CPU iPhone OS 16_0 like Mac OS X) AppleWebKit/605.1.15 (KHTML, like Gecko) Version/16.0 Mobile/15E148 Safari/604.1';
 
+// One browser; every page gets a context of its own, with a fresh profile, so that the
+// clock of one page (Playwright keeps it per context) never moves another's.
 export async function openBrowser(contextOptions = {}) {
-    const profile = mkdtempSync(join(tmpdir(), 'qor-chromium-'));
-    const context = await chromium.launchPersistentContext(profile, {
+    const browser = await chromium.launch({
         executablePath: process.env.QOR_CHROMIUM || '/usr/bin/chromium',
         headless: true,
         args: chromiumFlags,
-        viewport: { width: 1000, height: 700 },
-        ...contextOptions,
     });
+    const options = { viewport: { width: 1000, height: 700 }, ...contextOptions };
     return {
-        context,
+        context: {
+            async newPage() {
+                const context = await browser.newContext(options);
+                const page = await context.newPage();
+                page.on('close', () => context.close().catch(() => {}));
+                return page;
+            },
+        },
         async close() {
-            await context.close();
-            rmSync(profile, { recursive: true, force: true });
+            await browser.close();
         },
     };
 }
 
-// Opens a gallery page and watches it; problems lists everything that went wrong.
+// Puts the page on Playwright's clock, paused: its time moves only when a test advances it,
+// so what a test sees never depends on the machine's speed.
+export async function pauseClock(page) {
+    await page.clock.install();
+    await page.clock.pauseAt(Date.now() + 1000);
+}
+
+// Opens a gallery page, on the paused clock, and watches it; problems lists everything that
+// went wrong.
 export async function openGallery(browser, folder, page = null, initScript = null) {
     const tab = page || (await browser.context.newPage());
+    await pauseClock(tab);
     const problems = [];
     const allowed = pathToFileURL(folder).href;
     tab.on('console', (m) => m.type() === 'error' && problems.push('console: ' + m.text()));

@@ -21,15 +21,26 @@ export function galleryState(page) {
     }, wrapper);
 }
 
-// Waits until the gallery rests (no transition) on slide index.
+// Advances the page's clock in steps of step ms until test(arg) holds in the page, at most
+// limit ms of the page's time.
+export async function advanceUntil(page, test, arg, { limit = 10000, step = 20 } = {}) {
+    for (let spent = 0; ; spent += step) {
+        if (await page.evaluate(test, arg)) return spent;
+        if (spent >= limit) throw new Error('still not so after ' + limit + ' ms: ' + test.toString());
+        await page.clock.runFor(step);
+    }
+}
+
+// Advances until the gallery rests (no transition) on slide index.
 export async function waitForSlide(page, index, timeout = 10000) {
-    await page.waitForFunction(
+    await advanceUntil(
+        page,
         ({ sel, index }) => {
-            const g = window.jQuery(sel).data('qorslider');
-            return g && g.state === 'none' && g.current === index && !g.firstShow;
+            const g = window.jQuery && window.jQuery(sel).data('qorslider');
+            return !!g && g.state === 'none' && g.current === index && !g.firstShow;
         },
         { sel: wrapper, index },
-        { timeout, polling: 20 }
+        { limit: timeout }
     );
 }
 
@@ -57,7 +68,7 @@ export async function hoverGallery(page) {
 
 export async function clickNext(page) {
     await hoverGallery(page);
-    await page.waitForFunction((sel) => !window.jQuery(sel + ' .qo_navi_next').is(':animated'), wrapper, { polling: 20 });
+    await advanceUntil(page, (sel) => !window.jQuery(sel + ' .qo_navi_next').is(':animated'), wrapper);
     await page.locator(wrapper + ' .qo_navi_next').click();
 }
 
