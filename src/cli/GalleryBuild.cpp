@@ -4,9 +4,8 @@
 #include "cli/CommandLine.h"
 #include "cli/InterruptWatch.h"
 #include "gallery/OutputNames.h"
-#include "gallery/PrepareScript.h"
+#include "gallery/GalleryMakeJob.h"
 #include "imagelist/CustomImgLS.h"
-#include "imaging/XEResizeCompo.h"
 #include "text/DrawWaterMark.h"
 #include "util/DelphiFormat.h"
 #include "util/UnitMsg.h"
@@ -20,7 +19,6 @@
 #include <iostream>
 #include <optional>
 #include <set>
-#include <thread>
 
 namespace qor {
 
@@ -40,11 +38,6 @@ std::string FileAndReason(const std::string& file, const std::string& reason)
     return reason.starts_with(prefix) ? reason : prefix + reason;
 }
 
-int DefaultThreadCount()
-{
-    return std::max(2, static_cast<int>(std::thread::hardware_concurrency()));
-}
-
 class TGalleryBuild {
 public:
     TGalleryBuild(TComQorCSS1& settings, const TBuildOptions& options)
@@ -57,10 +50,9 @@ public:
 private:
     std::string OutputFolder() const;
     void StoreProjectFields();
-    void StartResize();
+    void StartMake();
     void ConnectEvents();
-    void AllResized();
-    void EndMake();
+    void EndMake(TMakeOutcome outcome, const std::string& error);
     TBuildResult Finish();
     // Slide pictures the page refers to that were not written and not reported yet.
     bool WarnMissingPictures();
@@ -71,14 +63,12 @@ private:
     const TBuildOptions& FOptions;
     TQueueDispatcher FMainThread;
     TCustomImgLS FImgLS;
-    TXEResizeCompo FResizer{FMainThread};
+    TGalleryMakeJob FJob{FMainThread};
     std::optional<TBuildProgress> FProgress;
     std::set<int> FReported;
     bool FDone = false;
-    bool FFailed = false;
     bool FInterrupted = false;
-    bool FPageWritten = false;
-    bool FNoScript = false;
+    TMakeOutcome FOutcome = TMakeOutcome::Aborted;
 };
 
 TBuildResult TGalleryBuild::Run()
@@ -101,9 +91,9 @@ TBuildResult TGalleryBuild::Run()
     {
         TInterruptWatch interrupts(FMainThread, [this] {
             FInterrupted = true;
-            FResizer.Abort();
+            FJob.Abort();
         });
-        StartResize();
+        StartMake();
         FMainThread.RunUntil([this] { return FDone; });
     }
     return Finish();
@@ -127,69 +117,42 @@ void TGalleryBuild::StoreProjectFields()
     FSettings.connectXEImgLS(&FImgLS);
 }
 
-void TGalleryBuild::StartResize()
+void TGalleryBuild::StartMake()
 {
-    FResizer.NoResizeSameSizeJPEG = FOptions.CopySameSize;
-    FResizer.SetOutDir(FSettings.OutFolder + "img");
-    FResizer.AspectWidth = FSettings.ImageWidth;
-    FResizer.AspectHeight = FSettings.ImageHeight;
-    FResizer.ThumbAspectWidth = FSettings.ThumbWidth;
-    FResizer.ThumbAspectHeight = FSettings.ThumbHeight;
-    FResizer.ImageQuality = FSettings.ImageQuality;
-    FResizer.MakeThumb = FSettings.ControllerType != 3;
-    FResizer.SkipResize = FOptions.SkipResize;
-    FResizer.SetThreadNum(FOptions.Threads > 0 ? FOptions.Threads : DefaultThreadCount());
+    TMakeJobOptions job;
+    job.Threads = FOptions.Threads;
+    job.SkipResize = FOptions.SkipResize;
+    job.NoResizeSameSizeJPEG = FOptions.CopySameSize;
+    job.WrapperClasses = FOptions.WrapperClasses;
+    job.Demo = FOptions.Demo;
+    job.Lazy = FOptions.Lazy;
     ConnectEvents();
-    std::vector<TResizeItem> items;
-    for (int i = 0; i < FImgLS.Count(); ++i) {
-        PThumbInfo entry = FImgLS.IdToPInfo(i);
-        items.push_back({entry->FileName, entry->UserAngle, entry->CropR});
-    }
-    FResizer.Execute(items);
+    FJob.Start(FSettings, FImgLS.Entries(), job);
 }
 
 void TGalleryBuild::ConnectEvents()
 {
-    FResizer.OnEachResized = [this](TXEResizeCompo&, int, int count) { FProgress->Update(count); };
+    FJob.OnProgress = [this](int count) { FProgress->Update(count); };
     if (!FOptions.Watermark.empty())
-        FResizer.OnBmpCropped = [this](TXEResizeCompo&, TBmpScan& bmp) {
+        FJob.OnBmpCropped = [this](TXEResizeCompo&, TBmpScan& bmp) {
             DrawWaterMark(bmp, FOptions.Watermark, WaterMarkFont(), wmBottomRight,
                           WaterMarkShadowColor);
         };
-    FResizer.OnPictureFailed = [this](TXEResizeCompo&, int id, const std::string& file,
-                                      const std::string& reason) {
+    FJob.OnPictureFailed = [this](TXEResizeCompo&, int id, const std::string& file,
+                                  const std::string& reason) {
         FReported.insert(id);
         std::cerr << "\nwarning: " << FileAndReason(file, reason) << " (no picture written)\n";
     };
-    FResizer.OnWriteFailed = [this](TXEResizeCompo&, int, const std::string& file,
-                                    const std::string& reason) {
-        if (!FFailed) std::cerr << "\n" << FileAndReason(file, reason) << '\n';
-        FFailed = true;
-        FResizer.Abort();
+    FJob.OnWriteFailed = [](TXEResizeCompo&, int, const std::string& file, const std::string& reason) {
+        std::cerr << "\n" << FileAndReason(file, reason) << '\n';
     };
-    FResizer.OnAllResized = [this](TXEResizeCompo&) { AllResized(); };
-    FResizer.OnAllThreadEnd = [this](TXEResizeCompo&) { EndMake(); };
+    FJob.OnEnd = [this](TMakeOutcome outcome, const std::string& error) { EndMake(outcome, error); };
 }
 
-void TGalleryBuild::AllResized()
+void TGalleryBuild::EndMake(TMakeOutcome outcome, const std::string& error)
 {
-    FSettings.SuppressWrapperNote = !FOptions.WrapperClasses;
-    FSettings.DemoMode = FOptions.Demo;
-    FSettings.LazyPictures = FOptions.Lazy;
-    try {
-        // The script is read afresh for each build: the resource folder may have changed. A
-        // script that cannot be read leaves no text, and Make refuses (message 33).
-        PrepareScript(FSettings, false);
-        FPageWritten = FSettings.Make();
-        FNoScript = !FPageWritten;
-    } catch (const std::exception& e) {
-        std::cerr << '\n' << e.what() << '\n';
-        FFailed = true;
-    }
-}
-
-void TGalleryBuild::EndMake()
-{
+    FOutcome = outcome;
+    if (!error.empty()) std::cerr << '\n' << error << '\n';
     FProgress->Finish();
     if (!FOptions.Quiet) std::cout << Format("Lap :%f秒", {GetLap() / 1000.0L}) << '\n';
     FDone = true;
@@ -226,9 +189,10 @@ bool TGalleryBuild::WarnMakeProblems() const
 TBuildResult TGalleryBuild::Finish()
 {
     // A Ctrl+C that came after the page was written has nothing left to stop.
-    if (FInterrupted && !FPageWritten) return TBuildResult::Interrupted;
-    if (FFailed) return TBuildResult::WriteFailed;
-    if (FNoScript) {
+    if (FInterrupted && FOutcome != TMakeOutcome::PageWritten) return TBuildResult::Interrupted;
+    if (FOutcome == TMakeOutcome::WriteFailed || FOutcome == TMakeOutcome::Aborted)
+        return TBuildResult::WriteFailed;
+    if (FOutcome == TMakeOutcome::NoScript) {
         std::cerr << AsLines(GetMsgText(33)) << '\n';
         return TBuildResult::NoScript;
     }

@@ -76,6 +76,7 @@ void TGalleryMakeJob::AllResized()
 {
     FSettings->SuppressWrapperNote = !FOptions.WrapperClasses;
     FSettings->DemoMode = FOptions.Demo;
+    FSettings->LazyPictures = FOptions.Lazy;
     try {
         // A script that cannot be read leaves no text, and Make refuses (NoScript).
         if (FOptions.ReadScriptAfresh) PrepareScript(*FSettings, false);

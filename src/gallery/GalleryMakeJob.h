@@ -26,6 +26,7 @@ struct TMakeJobOptions {
     bool NoResizeSameSizeJPEG = true;
     bool WrapperClasses = false;
     bool Demo = false;
+    bool Lazy = false; // pictures fetched on demand by the gallery script
     // The gallery script is read again from the resource folder before the page is written
     // (the folder may have changed since start); off, the script the settings hold is used.
     bool ReadScriptAfresh = true;

@@ -186,6 +186,7 @@ private:
     void XEResize1EachResized(int count);
     void XEResize1BmpCropped(TBmpScan& bmp);
     void EndMake(TMakeOutcome outcome, const std::string& error);
+    void ShowMakeWarnings();
 
     // Project page.
     void ActOpenPrjExecute();

@@ -107,12 +107,27 @@ void TFrmSlider1::EndMake(TMakeOutcome outcome, const std::string& error)
     if (!error.empty()) ShowLog("%s", {error});
     if (outcome == TMakeOutcome::NoScript) ShowMsgText(this, 33, {}, mbOK, TMsgKind::Confirmation);
     if (outcome == TMakeOutcome::WriteFailed && !error.empty()) ShowMsgBox(this, error, mbOK, TMsgKind::Error);
+    if (outcome == TMakeOutcome::PageWritten) ShowMakeWarnings();
     std::string lap = Format("Lap :%f秒", {GetLap() / 1000.0L});
     ShowLog("%s", {lap});
     FStatusPanel->setText(QString::fromStdString(lap));
     UpdateCommands();
     if (outcome == TMakeOutcome::PageWritten) BtOpenHTMLClick();
     emit MakeEnded(outcome);
+}
+
+// A name or asset the page could not take as the project asked would leave a gallery that
+// fails in the browser: the user hears of each one.
+void TFrmSlider1::ShowMakeWarnings()
+{
+    const TMakeWarnings& warnings = FQorCSS1.MakeWarnings();
+    if (warnings.empty()) return;
+    std::string text = tr("ギャラリーは作成されましたが、次のファイルを使えませんでした。").toStdString();
+    for (const TMakeWarning& warning : warnings) {
+        ShowLog("%s: %s", {warning.File, warning.Reason});
+        text += "\r" + warning.File + ": " + warning.Reason;
+    }
+    ShowMsgBox(this, text, mbOK, TMsgKind::Warning);
 }
 
 void TFrmSlider1::BtOpenHTMLClick()

@@ -42,12 +42,6 @@ bool FolderExists(const std::string& path)
     return !path.empty() && fs::is_directory(path, ec);
 }
 
-bool FileExists(const std::string& path)
-{
-    std::error_code ec;
-    return !path.empty() && fs::is_regular_file(path, ec);
-}
-
 TStringList LocalPaths(const QMimeData* data)
 {
     TStringList paths;

@@ -27,8 +27,7 @@ std::string ProposedProjectName(const std::string& pageTitle, TDateTime today, c
 
 bool IsProjectFile(const std::string& path)
 {
-    std::error_code ec;
-    if (path.empty() || !fs::is_regular_file(path, ec)) return false;
+    if (!FileExists(path)) return false;
     return AsciiLower(fs::path(path).extension().string()) == ".qor";
 }
 
