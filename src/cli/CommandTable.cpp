@@ -10,12 +10,9 @@ const std::vector<TCommand>& Commands()
          "                 [--set Name=Value]... [--html NAME] [--css NAME] [--title TEXT] [--id N]\n"
          "                 [--threads N] [--skip-resize] [--copy-same-size|--no-copy-same-size]\n"
          "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--lazy] [--open] [--quiet]",
-         "write the gallery of a project, or of the standard settings and the pictures named (files
-"
-         "      or folders, plainly or with --pictures, added after the project's pictures); prints
-"
-         "      the page's path last. Exit 3: the page was written but some pictures could not be
-"
+         "write the gallery of a project, or of the standard settings and the pictures named (files\n"
+         "      or folders, plainly or with --pictures, added after the project's pictures); prints\n"
+         "      the page's path last. Exit 3: the page was written but some pictures could not be\n"
          "      made; 130: interrupted",
          RunBuild},
         {"new", "PROJECT.qor [PICTURE|FOLDER]... [--pictures PATH]... [--template NAME]\n"
