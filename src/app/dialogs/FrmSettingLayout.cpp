@@ -1,6 +1,7 @@
 // The controls of the settings dialog and where they lie; the values and rules are in
 // FrmSetting.cpp.
 #include "app/dialogs/FrmSetting.h"
+#include "app/dialogs/TransitNames.h"
 #include "app/dialogs/TemplateRows.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/widgets/ColorButton.h"
@@ -80,14 +81,6 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets)
     return box;
 }
 
-QStringList FromStd(const TStringList& list)
-{
-    QStringList items;
-    for (const std::string& s : list)
-        items << QString::fromStdString(s);
-    return items;
-}
-
 } // namespace
 
 QWidget* TFrmSetting::BuildBasicTab()
@@ -122,7 +115,7 @@ QWidget* TFrmSetting::BuildBasicTab()
     PnFrameColor = Row(tab, {new QLabel(tr("フレーム色"), tab), XEGalleryFrameColor});
     PnFrameColor->setObjectName("PnFrameColor");
     form->addRow(PnFrameColor);
-    cbTransit = NewCombo(tab, "cbTransit", FromStd(TComQorCSS1::StdTransitNames()), 0);
+    cbTransit = NewCombo(tab, "cbTransit", TransitDisplayNames(), 0);
     form->addRow(tr("画面推移"), cbTransit);
     gdTransitTime = Named(NewSecondsSpin(tab, 1.0, 10.0, 1.0), "gdTransitTime");
     form->addRow(tr("画面推移の速さ"), WithUnit(gdTransitTime, tr("秒")));

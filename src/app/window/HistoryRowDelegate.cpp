@@ -52,7 +52,8 @@ void THistoryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     } else {
         painter->fillRect(r, option.palette.color(QPalette::AlternateBase));
     }
-    THistoryRowText text = HistoryRowText(index.data().toString().toStdString());
+    THistoryRowText text =
+        HistoryRowText(index.data().toString().toStdString(), tr("画像数:%3s   フォルダ:%s").toStdString());
     painter->setFont(RowFont(option.font));
     painter->setPen(textColor);
     QFontMetrics metrics(painter->font());

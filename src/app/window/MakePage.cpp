@@ -108,7 +108,7 @@ void TFrmSlider1::EndMake(TMakeOutcome outcome, const std::string& error)
     if (outcome == TMakeOutcome::NoScript) ShowMsgText(this, 33, {}, mbOK, TMsgKind::Confirmation);
     if (outcome == TMakeOutcome::WriteFailed && !error.empty()) ShowMsgBox(this, error, mbOK, TMsgKind::Error);
     if (outcome == TMakeOutcome::PageWritten) ShowMakeWarnings();
-    std::string lap = Format("Lap :%f秒", {GetLap() / 1000.0L});
+    std::string lap = Format(tr("Lap :%f秒").toStdString(), {GetLap() / 1000.0L});
     ShowLog("%s", {lap});
     FStatusPanel->setText(QString::fromStdString(lap));
     UpdateCommands();

@@ -42,7 +42,7 @@ constexpr unsigned CaptionSets[] = {
 constexpr int CaptionSetCount = sizeof CaptionSets / sizeof CaptionSets[0];
 
 const char* PictureFilter =
-    QT_TRANSLATE_NOOP("TFrmSlider1", "すべて (*.gif *.png *.jpg *.jpe *.bmp);;GIF 画像 (*.gif);;"
+    QT_TRANSLATE_NOOP("qor::TFrmSlider1", "すべて (*.gif *.png *.jpg *.jpe *.bmp);;GIF 画像 (*.gif);;"
                                      "Portable Network Graphics (*.png);;JPEG イメージファイル (*.jpg);;"
                                      "JPEG イメージファイル (*.jpe);;ビットマップ (*.bmp)");
 

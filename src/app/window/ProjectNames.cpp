@@ -31,14 +31,14 @@ bool IsProjectFile(const std::string& path)
     return AsciiLower(fs::path(path).extension().string()) == ".qor";
 }
 
-THistoryRowText HistoryRowText(const std::string& row)
+THistoryRowText HistoryRowText(const std::string& row, const std::string& detailFormat)
 {
     size_t bar = row.find('|');
     std::string path = row.substr(0, bar);
     std::string count = bar == std::string::npos ? std::string() : row.substr(bar + 1);
     count = count.substr(0, count.find('|'));
     std::string folder = ExcludeTrailingSeparator(fs::path(path).parent_path().string());
-    return {NameWithoutExt(path), Format("画像数:%3s   フォルダ:%s", {count, folder})};
+    return {NameWithoutExt(path), Format(detailFormat, {count, folder})};
 }
 
 } // namespace qor

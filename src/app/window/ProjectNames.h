@@ -19,12 +19,12 @@ std::string ProposedProjectName(const std::string& pageTitle, TDateTime today, c
 // An existing file whose extension is ".qor" in any case.
 bool IsProjectFile(const std::string& path);
 
-// A recent-project row "path|count" as drawn: the name on the first line, the count and
-// the folder on the second.
+// A recent-project row "path|count" as drawn: the name on the first line, and on the second
+// detailFormat ("画像数:%3s   フォルダ:%s" in Japanese) filled with the count and the folder.
 struct THistoryRowText {
     std::string Name;
     std::string Detail;
 };
-THistoryRowText HistoryRowText(const std::string& row);
+THistoryRowText HistoryRowText(const std::string& row, const std::string& detailFormat);
 
 } // namespace qor

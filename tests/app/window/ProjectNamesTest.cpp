@@ -55,10 +55,10 @@ TEST(ProjectNames, ProjectFilesAreExistingFilesEndingInQorInAnyCase)
 
 TEST(ProjectNames, HistoryRowsShowTheNameThenTheCountAndFolder)
 {
-    THistoryRowText row = HistoryRowText("/A/b.qor|7");
+    THistoryRowText row = HistoryRowText("/A/b.qor|7", "画像数:%3s   フォルダ:%s");
     EXPECT_EQ(row.Name, "b");
     EXPECT_EQ(row.Detail, "画像数:  7   フォルダ:/A");
-    THistoryRowText bare = HistoryRowText("/g/summer.qor");
+    THistoryRowText bare = HistoryRowText("/g/summer.qor", "画像数:%3s   フォルダ:%s");
     EXPECT_EQ(bare.Name, "summer");
     EXPECT_EQ(bare.Detail, "画像数:      フォルダ:/g");
 }
