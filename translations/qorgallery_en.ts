@@ -17,238 +17,70 @@
     </message>
 </context>
 <context>
-    <name>TFrmSlider1</name>
+    <name>TransitNames</name>
     <message>
-        <source>新規(&amp;N)</source>
-        <translation>&amp;New</translation>
+        <source>ランダム</source>
+        <translation>Random</translation>
     </message>
     <message>
-        <source>開く(&amp;O)...</source>
-        <translation>&amp;Open...</translation>
+        <source>横スクロール</source>
+        <translation>Horizontal Scroll</translation>
     </message>
     <message>
-        <source>ファイルダイヤログから既存プロジェクトを開きます</source>
-        <translation>Opens an existing project from a file dialog</translation>
+        <source>フェード</source>
+        <translation>Fade</translation>
     </message>
     <message>
-        <source>保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
+        <source>シフト</source>
+        <translation>Shift</translation>
     </message>
     <message>
-        <source>名前を付けて保存(&amp;A)...</source>
-        <translation>Save &amp;As...</translation>
+        <source>ドア</source>
+        <translation>Door</translation>
     </message>
     <message>
-        <source>閉じる(&amp;C)</source>
-        <translation>&amp;Close</translation>
+        <source>ストライプ</source>
+        <translation>Stripe</translation>
     </message>
     <message>
-        <source>画像追加(&amp;P)...</source>
-        <translation>Add &amp;Pictures...</translation>
+        <source>キューブ</source>
+        <translation>Cube</translation>
     </message>
     <message>
-        <source>フォルダ追加(&amp;F)...</source>
-        <translation>Add &amp;Folder...</translation>
+        <source>ブロック(ドロップ)</source>
+        <translation>Block (Drop)</translation>
     </message>
     <message>
-        <source>ギャラリー作成(&amp;M)</source>
-        <translation>&amp;Make Gallery</translation>
+        <source>ブロック(ポップ)</source>
+        <translation>Block (Pop)</translation>
     </message>
     <message>
-        <source>終了(&amp;X)</source>
-        <translation>&amp;Quit</translation>
+        <source>スクリーン(縦)</source>
+        <translation>Screen (Vertical)</translation>
     </message>
     <message>
-        <source>全て選択(&amp;A)</source>
-        <translation>Select &amp;All</translation>
+        <source>スクリーン(横)</source>
+        <translation>Screen (Horizontal)</translation>
     </message>
     <message>
-        <source>削除(&amp;D)</source>
-        <translation>&amp;Delete</translation>
+        <source>スクリーンシフト</source>
+        <translation>Screen Shift</translation>
     </message>
     <message>
-        <source>Undo(&amp;U)</source>
-        <translation>&amp;Undo</translation>
+        <source>縦三分割</source>
+        <translation>Vertical Thirds</translation>
     </message>
     <message>
-        <source>左回転(&amp;L)</source>
-        <translation>Rotate &amp;Left</translation>
+        <source>横三分割</source>
+        <translation>Horizontal Thirds</translation>
     </message>
     <message>
-        <source>右回転(&amp;R)</source>
-        <translation>Rotate &amp;Right</translation>
+        <source>分割四隅</source>
+        <translation>Split Corners</translation>
     </message>
     <message>
-        <source>画像切抜き(&amp;C)</source>
-        <translation>&amp;Crop Picture...</translation>
-    </message>
-    <message>
-        <source>画像をエクスプローラに表示(&amp;E)</source>
-        <translation>Show Picture in Fil&amp;e Manager</translation>
-    </message>
-    <message>
-        <source>設定(&amp;P)</source>
-        <translation>&amp;Settings...</translation>
-    </message>
-    <message>
-        <source>画像一覧(&amp;L)</source>
-        <translation>&amp;Pictures</translation>
-    </message>
-    <message>
-        <source>作成画面(&amp;G)</source>
-        <translation>&amp;Build</translation>
-    </message>
-    <message>
-        <source>プロジェクト一覧(&amp;P)</source>
-        <translation>P&amp;rojects</translation>
-    </message>
-    <message>
-        <source>メニューバー表示(&amp;M)</source>
-        <translation>Show &amp;Menu Bar</translation>
-    </message>
-    <message>
-        <source>サムネイルキャプション(&amp;T)</source>
-        <translation>&amp;Thumbnail Captions</translation>
-    </message>
-    <message>
-        <source>Carbon テーマ(F7)</source>
-        <translation>Carbon Theme (F7)</translation>
-    </message>
-    <message>
-        <source>Classic テーマ(F7)</source>
-        <translation>Classic Theme (F7)</translation>
-    </message>
-    <message>
-        <source>ソートしない(&amp;N)</source>
-        <translation>&amp;No Sorting</translation>
-    </message>
-    <message>
-        <source>ファイル名(&amp;Z)</source>
-        <translation>File Na&amp;me</translation>
-    </message>
-    <message>
-        <source>ファイルサイズ(&amp;S)</source>
-        <translation>File &amp;Size</translation>
-    </message>
-    <message>
-        <source>作成日付(&amp;C)</source>
-        <translation>Date &amp;Created</translation>
-    </message>
-    <message>
-        <source>更新日付(&amp;U)</source>
-        <translation>Date M&amp;odified</translation>
-    </message>
-    <message>
-        <source>タイトル(&amp;T)</source>
-        <translation>&amp;Title</translation>
-    </message>
-    <message>
-        <source>バナー(&amp;B)</source>
-        <translation>&amp;Banner</translation>
-    </message>
-    <message>
-        <source>昇順(&amp;A)</source>
-        <translation>&amp;Ascending</translation>
-    </message>
-    <message>
-        <source>降順(&amp;D)</source>
-        <translation>&amp;Descending</translation>
-    </message>
-    <message>
-        <source>ヘルプ(&amp;H)</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>製品ホームページ(&amp;Z)</source>
-        <translation>Product &amp;Website</translation>
-    </message>
-    <message>
-        <source>Version情報(&amp;V)...</source>
-        <translation>&amp;About...</translation>
-    </message>
-    <message>
-        <source>終了時に作業ファイルを初期化(&amp;W)</source>
-        <translation>Reset &amp;Working Files on Exit</translation>
-    </message>
-    <message>
-        <source>画像フォルダを変更</source>
-        <translation>Change Picture Folder</translation>
-    </message>
-    <message>
-        <source>Caption編集(&amp;C)</source>
-        <translation>Edit &amp;Caption</translation>
-    </message>
-    <message>
-        <source>ログ表示(&amp;Z)</source>
-        <translation>Show &amp;Log</translation>
-    </message>
-    <message>
-        <source>名前を変更(&amp;R)</source>
-        <translation>&amp;Rename</translation>
-    </message>
-    <message>
-        <source>プロジェクトファイルの名前を変更します</source>
-        <translation>Renames the project file</translation>
-    </message>
-    <message>
-        <source>リストから削除(&amp;D)</source>
-        <translation>Remove from &amp;List</translation>
-    </message>
-    <message>
-        <source>履歴から削除します</source>
-        <translation>Removes the project from the history</translation>
-    </message>
-    <message>
-        <source>存在しないプロジェクトを履歴から削除</source>
-        <translation>Remove Missing Projects from History</translation>
-    </message>
-    <message>
-        <source>存在しないプロジェクトをリストから削除します</source>
-        <translation>Removes projects that no longer exist from the list</translation>
-    </message>
-    <message>
-        <source>開く</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Explorerで表示します</source>
-        <translation>Shows the folder in the file manager</translation>
-    </message>
-    <message>
-        <source>参照...</source>
-        <translation>Browse...</translation>
-    </message>
-    <message>
-        <source>保存フォルダを指定します</source>
-        <translation>Chooses the output folder</translation>
-    </message>
-    <message>
-        <source>標準値設定</source>
-        <translation>Defaults</translation>
-    </message>
-    <message>
-        <source>出力フォルダ、ファイル名、タイトルを標準に戻します</source>
-        <translation>Resets the output folder, file names and title to their defaults</translation>
-    </message>
-    <message>
-        <source>ファイル(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>編集(&amp;E)</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>表示(&amp;V)</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>ソート(&amp;O)</source>
-        <translation>S&amp;ort</translation>
-    </message>
-    <message>
-        <source>すべて (*.gif *.png *.jpg *.jpe *.bmp);;GIF 画像 (*.gif);;Portable Network Graphics (*.png);;JPEG イメージファイル (*.jpg);;JPEG イメージファイル (*.jpe);;ビットマップ (*.bmp)</source>
-        <translation>All pictures (*.gif *.png *.jpg *.jpe *.bmp);;GIF image (*.gif);;Portable Network Graphics (*.png);;JPEG image (*.jpg);;JPEG image (*.jpe);;Bitmap (*.bmp)</translation>
+        <source>効果無し</source>
+        <translation>None</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +991,21 @@
     <message>
         <source>すべて (*.gif *.png *.jpg *.jpe *.bmp);;GIF 画像 (*.gif);;Portable Network Graphics (*.png);;JPEG イメージファイル (*.jpg);;JPEG イメージファイル (*.jpe);;ビットマップ (*.bmp)</source>
         <translation>All pictures (*.gif *.png *.jpg *.jpe *.bmp);;GIF image (*.gif);;Portable Network Graphics (*.png);;JPEG image (*.jpg);;JPEG image (*.jpe);;Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Lap :%f秒</source>
+        <translation>Lap: %f s</translation>
+    </message>
+    <message>
+        <source>ギャラリーは作成されましたが、次のファイルを使えませんでした。</source>
+        <translation>The gallery was written, but these files could not be used:</translation>
+    </message>
+</context>
+<context>
+    <name>qor::THistoryRowDelegate</name>
+    <message>
+        <source>画像数:%3s   フォルダ:%s</source>
+        <translation>Pictures:%3s   Folder: %s</translation>
     </message>
 </context>
 </TS>
