@@ -36,6 +36,8 @@ bool TGalleryMakeJob::Start(TComQorCSS1& settings, const TThumbList& entries,
     FResizer.MakeThumb = settings.ControllerType != 3;
     FResizer.SkipResize = options.SkipResize;
     FResizer.SetThreadNum(options.Threads > 0 ? options.Threads : DefaultThreadCount());
+    // Without drawing, no picture waits for the main thread before it is written.
+    FResizer.OnBmpCropped = OnBmpCropped;
     std::vector<TResizeItem> items;
     items.reserve(entries.size());
     for (const PThumbInfo& entry : entries) items.push_back({entry->FileName, entry->UserAngle, entry->CropR});
@@ -49,14 +51,11 @@ void TGalleryMakeJob::Abort()
 }
 
 // The resizer's handlers forward to the caller's, looked up when they run, so the caller
-// may set them after the job was made.
+// may set them after the job was made (the drawing hook is taken at Start).
 void TGalleryMakeJob::ConnectEvents()
 {
     FResizer.OnEachResized = [this](TXEResizeCompo&, int, int count) {
         if (OnProgress) OnProgress(count);
-    };
-    FResizer.OnBmpCropped = [this](TXEResizeCompo& sender, TBmpScan& bmp) {
-        if (OnBmpCropped) OnBmpCropped(sender, bmp);
     };
     FResizer.OnPictureFailed = [this](TXEResizeCompo& sender, int id, const std::string& file,
                                       const std::string& reason) {

@@ -47,7 +47,7 @@ public:
     explicit TGalleryMakeJob(TDispatcher& mainThread);
 
     std::function<void(int count)> OnProgress; // pictures finished so far
-    TBmpCroppedEvent OnBmpCropped;              // the watermark's place
+    TBmpCroppedEvent OnBmpCropped;              // the watermark's place; taken at Start
     TResizeFailedEvent OnPictureFailed;         // the build goes on without that picture
     TResizeFailedEvent OnWriteFailed;           // the build stops
     std::function<void(TMakeOutcome outcome, const std::string& error)> OnEnd;
