@@ -56,8 +56,8 @@ std::string MimePackage()
 )";
 }
 
-// The program as the first word of Exec: quoted, as the desktop entry specification asks, only
-// when it holds a reserved character, since simple launchers (xdg-open outside the big
+// The program as the first word of Exec: quoted, as desktop entries require, only when it
+// holds a reserved character, since simple launchers (xdg-open outside the big
 // desktops) take the word as it stands.
 std::string ExecWord(const fs::path& program)
 {

@@ -1,4 +1,4 @@
-// The desktop's shared thumbnail cache (freedesktop.org thumbnail specification): PNG files in
+// The thumbnail cache the desktop's file managers share with us: PNG files in
 // $XDG_CACHE_HOME/thumbnails/<size>/ named by the MD5 of the picture's file URI, valid while
 // their Thumb::URI and Thumb::MTime keys match the file; pictures that cannot be decoded are
 // recorded in fail/qorgallery/. Files are written atomically and readable only by the user.
