@@ -6,18 +6,27 @@
 
 namespace qor {
 
-QImage ImageOf(TBmpScan& picture)
+namespace {
+
+// A writable picture gives a writable image, a constant one a read-only image.
+template <typename Picture>
+QImage ImageOver(Picture& picture)
 {
     if (picture.Empty() || picture.BitsPerPixel() != 24) return {};
     return QImage(picture.Row(0), picture.Width(), picture.Height(),
                   static_cast<qsizetype>(picture.Stride()), QImage::Format_BGR888);
 }
 
+} // namespace
+
+QImage ImageOf(TBmpScan& picture)
+{
+    return ImageOver(picture);
+}
+
 QImage ImageOf(const TBmpScan& picture)
 {
-    if (picture.Empty() || picture.BitsPerPixel() != 24) return {};
-    return QImage(picture.Row(0), picture.Width(), picture.Height(),
-                  static_cast<qsizetype>(picture.Stride()), QImage::Format_BGR888);
+    return ImageOver(picture);
 }
 
 TBmpScan PictureFromImage(const QImage& image)

@@ -156,8 +156,10 @@ TCommandState TFrmSlider1::CommandState() const
     s.FileAtMouse = !FXEImgLS1->GetFileAtMouse().empty();
     s.HistoryRowSelected = FHistory.ItemIndex() >= 0;
     s.HistoryRows = FHistory.Count();
+    // The folder is asked of the file system only where its button is, the make page: this
+    // runs whenever the event loop goes idle.
     std::error_code ec;
-    s.OutDirExists = !EdOutDir->text().isEmpty() &&
+    s.OutDirExists = CurrentPage() == TabMake && !EdOutDir->text().isEmpty() &&
                      std::filesystem::is_directory(EdOutDir->text().toStdString(), ec);
     return s;
 }
