@@ -585,6 +585,18 @@
 <context>
     <name>qor::TFrmSlider1</name>
     <message>
+        <source>%1 をごみ箱に移せませんでした。</source>
+        <translation>%1 could not be moved to the trash.</translation>
+    </message>
+    <message>
+        <source>プロジェクト %1 が見つかりません。</source>
+        <translation>The project %1 cannot be found.</translation>
+    </message>
+    <message>
+        <source>ギャラリーの作成が終わると %1 を開きます</source>
+        <translation>%1 opens when the gallery has been built</translation>
+    </message>
+    <message>
         <source>ギャラリーを作成中です。中断して終了しますか?</source>
         <translation>The gallery is being built. Stop and quit?</translation>
     </message>

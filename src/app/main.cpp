@@ -17,10 +17,10 @@ int main(int argc, char** argv)
     const QString project = arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
 
     qor::TSingleInstance instance("qorslider");
-    if (!instance.Listen()) {
-        instance.SendToRunning(project);
-        return 0;
-    }
+    if (instance.SendToRunning(project)) return 0;
+    // Without a running program of this user that took the project, this one starts; a name
+    // that cannot be listened on only means that later starts open windows of their own.
+    instance.Listen();
     qor::RememberDesktopTheme();
     qor::ApplyTheme(true);
     qor::TFrmSlider1 window;

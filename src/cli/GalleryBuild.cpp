@@ -101,8 +101,8 @@ TBuildResult TGalleryBuild::Run()
 
 std::string TGalleryBuild::OutputFolder() const
 {
-    if (!FOptions.OutFolder.empty()) return FOptions.OutFolder;
-    if (!FSettings.OutFolder.empty()) return FSettings.OutFolder;
+    if (!FOptions.OutFolder.empty()) return ExpandHomeFolder(FOptions.OutFolder);
+    if (!FSettings.OutFolder.empty()) return ExpandHomeFolder(FSettings.OutFolder);
     return Folders().DocFolder;
 }
 
@@ -127,7 +127,7 @@ void TGalleryBuild::StartMake()
     job.Demo = FOptions.Demo;
     job.Lazy = FOptions.Lazy;
     ConnectEvents();
-    FJob.Start(FSettings, FImgLS.Entries(), job);
+    FJob.Start(FSettings, job);
 }
 
 void TGalleryBuild::ConnectEvents()
@@ -181,9 +181,10 @@ bool TGalleryBuild::WarnMissingPictures()
 
 bool TGalleryBuild::WarnMakeProblems() const
 {
-    for (const TMakeWarning& warning : FSettings.MakeWarnings())
+    const TMakeWarnings& warnings = FJob.Settings().MakeWarnings();
+    for (const TMakeWarning& warning : warnings)
         std::cerr << "warning: " << warning.File << ": " << warning.Reason << '\n';
-    return !FSettings.MakeWarnings().empty();
+    return !warnings.empty();
 }
 
 TBuildResult TGalleryBuild::Finish()
@@ -198,7 +199,7 @@ TBuildResult TGalleryBuild::Finish()
     }
     bool missing = WarnMissingPictures();
     missing = WarnMakeProblems() || missing;
-    std::string page = FSettings.OutFolder + FSettings.HTML;
+    std::string page = FJob.Settings().OutFolder + FJob.Settings().HTML;
     if (FOptions.Open) OpenDocument(page);
     std::cout << page << '\n';
     return missing ? TBuildResult::PicturesMissing : TBuildResult::Written;

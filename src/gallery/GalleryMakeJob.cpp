@@ -17,11 +17,14 @@ TGalleryMakeJob::TGalleryMakeJob(TDispatcher& mainThread) : FResizer(mainThread)
     ConnectEvents();
 }
 
-bool TGalleryMakeJob::Start(TComQorCSS1& settings, const TThumbList& entries,
-                            const TMakeJobOptions& options)
+bool TGalleryMakeJob::Start(const TComQorCSS1& settings, const TMakeJobOptions& options)
 {
     if (FRunning) return false;
-    FSettings = &settings;
+    FSettings = std::make_unique<TComQorCSS1>(settings);
+    FEntries = std::make_unique<TCustomImgLS>();
+    FEntries->LoadAttrLS(settings.AttrLS);
+    FSettings->AttrLS = FEntries->GetAttrLS();
+    FSettings->connectXEImgLS(FEntries.get());
     FOptions = options;
     FPageWritten = false;
     FFailure = TMakeOutcome::Aborted;
@@ -39,8 +42,8 @@ bool TGalleryMakeJob::Start(TComQorCSS1& settings, const TThumbList& entries,
     // Without drawing, no picture waits for the main thread before it is written.
     FResizer.OnBmpCropped = OnBmpCropped;
     std::vector<TResizeItem> items;
-    items.reserve(entries.size());
-    for (const PThumbInfo& entry : entries) items.push_back({entry->FileName, entry->UserAngle, entry->CropR});
+    items.reserve(FEntries->Count());
+    for (const PThumbInfo& entry : FEntries->Entries()) items.push_back({entry->FileName, entry->UserAngle, entry->CropR});
     FRunning = FResizer.Execute(items);
     return FRunning;
 }

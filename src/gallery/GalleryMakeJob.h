@@ -7,14 +7,19 @@
 //   TGalleryMakeJob job(mainThread);
 //   job.OnProgress = [&](int count) { ... };
 //   job.OnEnd = [&](TMakeOutcome outcome) { ... };
-//   job.Start(settings, entries, options);   // settings.OutFolder is the gallery folder
+//   job.Start(settings, options);   // settings.OutFolder is the gallery folder, AttrLS its pictures
+//
+// The job works on its own copy of the settings and of the entries, taken at Start: the
+// caller may open, change or close its project while the build runs, and the gallery is still
+// written as it was when the build started, into the folder it was started for.
 #pragma once
 
 #include "gallery/ComQorCSS.h"
-#include "imagelist/UndoStore.h"
+#include "imagelist/CustomImgLS.h"
 #include "imaging/XEResizeCompo.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,13 +57,15 @@ public:
     TResizeFailedEvent OnWriteFailed;           // the build stops
     std::function<void(TMakeOutcome outcome, const std::string& error)> OnEnd;
 
-    // Starts the resizer over entries into settings.OutFolder + "img"; false, with nothing
-    // started, while a build runs. settings must outlive the build.
-    bool Start(TComQorCSS1& settings, const TThumbList& entries, const TMakeJobOptions& options);
+    // Starts the resizer over the pictures of settings.AttrLS into settings.OutFolder + "img";
+    // false, with nothing started, while a build runs.
+    bool Start(const TComQorCSS1& settings, const TMakeJobOptions& options);
     void Abort();
     bool Running() const { return FRunning; }
     // Milliseconds from Start to the last picture.
     int64_t LapTime() const { return FResizer.LapTime(); }
+    // The settings of the last build as it wrote them (its folder, page name and warnings).
+    const TComQorCSS1& Settings() const { return *FSettings; }
 
 private:
     void ConnectEvents();
@@ -66,7 +73,8 @@ private:
     void AllThreadEnd();
 
     TXEResizeCompo FResizer;
-    TComQorCSS1* FSettings = nullptr;
+    std::unique_ptr<TComQorCSS1> FSettings = std::make_unique<TComQorCSS1>();
+    std::unique_ptr<TCustomImgLS> FEntries = std::make_unique<TCustomImgLS>();
     TMakeJobOptions FOptions;
     bool FRunning = false;
     bool FPageWritten = false;

@@ -82,4 +82,10 @@ const TPublishedProp* FindPublishedProp(std::string_view name)
     return nullptr;
 }
 
+void AssignPublishedProps(TComQorCSS1& to, const TComQorCSS1& from)
+{
+    for (const TPublishedProp& prop : Table)
+        std::visit([&](auto member) { to.*member = from.*member; }, prop.Member);
+}
+
 } // namespace qor

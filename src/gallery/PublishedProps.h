@@ -42,5 +42,8 @@ struct TPublishedProp {
 std::span<const TPublishedProp> PublishedProps();
 // The property of that name (case-sensitive), or none.
 const TPublishedProp* FindPublishedProp(std::string_view name);
+// Copies every published property of from into to; the rest of to (its resource folder,
+// script, templates and picture list) stays.
+void AssignPublishedProps(TComQorCSS1& to, const TComQorCSS1& from);
 
 } // namespace qor

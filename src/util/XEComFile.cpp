@@ -338,4 +338,11 @@ bool SameFileContent(const fs::path& a, const fs::path& b)
     return true;
 }
 
+std::string ExpandHomeFolder(std::string_view path)
+{
+    const char* home = std::getenv("HOME");
+    if (!home || !*home || !path.starts_with('~') || (path.size() > 1 && path[1] != '/')) return std::string(path);
+    return ExcludeTrailingSeparator(home) + std::string(path.substr(1));
+}
+
 } // namespace qor

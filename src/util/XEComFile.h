@@ -85,5 +85,7 @@ bool SameFileContent(const std::filesystem::path& a, const std::filesystem::path
 // Path text with one trailing separator.
 std::string IncludeTrailingSeparator(std::string_view path);
 std::string ExcludeTrailingSeparator(std::string_view path);
+// A leading "~", alone or before a separator, names the home folder, as in a shell.
+std::string ExpandHomeFolder(std::string_view path);
 
 } // namespace qor

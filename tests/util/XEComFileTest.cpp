@@ -376,6 +376,18 @@ TEST(XEComFile, TrailingSeparatorHelpers)
     EXPECT_EQ(ExcludeTrailingSeparator(""), "");
 }
 
+TEST(XEComFile, ATildeAtTheStartNamesTheHomeFolder)
+{
+    const std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "/home/ann/", 1);
+    const std::pair<const char*, const char*> cases[] = {
+        {"~", "/home/ann"},         {"~/site/", "/home/ann/site/"}, {"~ann/site", "~ann/site"},
+        {"/srv/~/x", "/srv/~/x"},   {"", ""},                       {"site", "site"},
+    };
+    for (const auto& [path, expanded] : cases) EXPECT_EQ(ExpandHomeFolder(path), expanded) << path;
+    setenv("HOME", saved.c_str(), 1);
+}
+
 // RemoveFolder works in a home of the test's own, so the trash is inside the test folder.
 class RemoveFolderHome : public testing::Test {
 protected:

@@ -136,6 +136,8 @@ void TFrmSetting::Init(const TComQorCSS1& settings)
     PnWaterMark->show();
     FOK = false;
     QorCSS2Form(settings, false);
+    FDesignAtOpen = settings;
+    FOptionsAtOpen = Options();
 }
 
 void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
@@ -244,6 +246,16 @@ void TFrmSetting::RestoreStdSetting(TComQorCSS1& settings)
     if (!LoadSettings(this, FWork, Folders().StdSettingFile)) return;
     QorCSS2Form(FWork, false);
     Form2QorCSS(settings);
+}
+
+std::string TFrmSetting::StdOutFolder() const
+{
+    TComQorCSS1 standard;
+    try {
+        return standard.LoadFromFile(Folders().StdSettingFile) ? standard.OutFolder : std::string();
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 TSettingOptions TFrmSetting::Options() const
@@ -421,6 +433,10 @@ void TFrmSetting::reject()
         CloseColorPopup();
         return;
     }
+    // Cancel leaves every tab as it was when the dialog opened, the options included: a
+    // new project takes the controls' values, and the options act at exit.
+    SetOptions(FOptionsAtOpen);
+    QorCSS2Form(FDesignAtOpen, false);
     QDialog::reject();
 }
 

@@ -47,6 +47,8 @@ public:
     // Loads StdSettingFile into the dialog and applies it to settings; nothing happens when
     // it cannot be read.
     void RestoreStdSetting(TComQorCSS1& settings);
+    // The output folder the standard settings name; empty when they name none or cannot be read.
+    std::string StdOutFolder() const;
     // True after the dialog was closed with OK.
     bool OKFlag() const { return FOK; }
 
@@ -113,6 +115,8 @@ private:
     std::array<TColorButton*, 9> OpacityColorButtons() const;
 
     TComQorCSS1 FWork = TComQorCSS1::NewDialogSettings();
+    TComQorCSS1 FDesignAtOpen = TComQorCSS1::NewDialogSettings();
+    TSettingOptions FOptionsAtOpen;
     std::string FSamplesFolder;
     std::vector<TTemplateItem> FTemplates;
     std::string FProjectFileName;

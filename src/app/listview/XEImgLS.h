@@ -161,6 +161,7 @@ private:
     TCellHit HitAtView(QPointF viewPos) const;
     void PressOnEntry(int id, Qt::KeyboardModifiers modifiers);
     void PressOnEmpty();
+    void SelectOnly(int id);
     void DragTo(QPoint viewPos);
     void SelectBand();
     void OnDragTimer();
@@ -197,6 +198,7 @@ private:
     int FPressBtnId = -1;
     QPoint FPressPos;  // in whole-grid coordinates
     QPoint FDragPos;   // last pointer position in the view
+    int FPressEntryId = -1; // the entry a plain press landed on, until the release
     int FDragStat = 0; // 0 idle, 1 pressed on a selected entry, 3 moving entries, 4 rubber band
     QTimer FDragTimer;
 

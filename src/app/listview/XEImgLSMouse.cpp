@@ -67,8 +67,16 @@ void TXEImgLS::PressOnEntry(int id, Qt::KeyboardModifiers modifiers)
     if (!entry->Selected) SelectByIndex(id);
     SetLastClickedId(id);
     SelectThumb(entry);
+    FPressEntryId = id;
     FDragStat = 1;
     RefreshPage(true);
+}
+
+void TXEImgLS::SelectOnly(int id)
+{
+    if (CountSelected() == 1 && FThumbLS[id]->Selected) return;
+    PThumbInfo entry = SelectByIndex(id);
+    SelectThumb(entry);
 }
 
 void TXEImgLS::PressOnEmpty()
@@ -148,8 +156,12 @@ void TXEImgLS::mouseReleaseEvent(QMouseEvent* event)
         RedrawCell(pressed, TILMouseStat::ntmNormal);
         if (hit.InButton && hit.Id == pressed) SelectButton(pressed);
     }
-    if (FDragStat == 3 && !(event->buttons() & Qt::RightButton))
-        MoveSelected(hit.InsertId < 0 ? Count() : hit.InsertId);
+    // The entries go where the insertion mark showed them; without a mark nothing moves.
+    if (FDragStat == 3 && !(event->buttons() & Qt::RightButton) && hit.InsertId >= 0)
+        MoveSelected(hit.InsertId);
+    // A press on a selection kept it for dragging; a click without a drag means this one.
+    if (FDragStat == 1 && FPressEntryId >= 0 && FPressEntryId < Count()) SelectOnly(FPressEntryId);
+    FPressEntryId = -1;
     FDragStat = 0;
     RefreshPage(true);
     ChangeSelection(false);

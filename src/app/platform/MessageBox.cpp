@@ -47,6 +47,8 @@ TMsgButton RunBox(QWidget* window, const std::string& text, unsigned buttons, TM
 {
     QMessageBox box(IconOf(kind), QString::fromStdString(GetMsgText(0)),
                     QString::fromStdString(text).replace('\r', '\n'), QMessageBox::NoButton, window);
+    // Texts carry file names and project values, never markup.
+    box.setTextFormat(Qt::PlainText);
     std::vector<std::pair<QAbstractButton*, TMsgButton>> added;
     for (const TButtonInfo& info : ButtonTable)
         if (buttons & info.Button)

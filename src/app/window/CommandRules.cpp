@@ -9,6 +9,10 @@ bool CommandEnabled(TCommandId id, const TCommandState& s)
     case ActSavePrj: return s.HasProjectPath || s.Entries > 0;
     case ActSavePrjAs: return s.Entries > 0 || s.Debug;
     case ActMake: return (s.Entries > 0 || s.Debug) && !s.Building;
+    // Replacing the project waits for the build, which reports into the window.
+    case ActNewPrj:
+    case ActOpen:
+    case CloseProject: return !s.Building;
     case ActSelectALL:
     case ActChangeImgDir: return s.Entries > 0;
     case ActDelete:

@@ -174,8 +174,12 @@ void TFrmSlider1::BuildMenus()
     Action(ActChangeImgDir)->setVisible(false);
     FXEImgLS1->setContextMenuPolicy(Qt::CustomContextMenu);
     QMenu* context = BuildContextMenu();
-    connect(FXEImgLS1, &QWidget::customContextMenuRequested, this,
-            [this, context](const QPoint& at) { context->popup(FXEImgLS1->mapToGlobal(at)); });
+    // The menu's commands act on the picture the pointer was on when the menu opened.
+    connect(FXEImgLS1, &QWidget::customContextMenuRequested, this, [this, context](const QPoint& at) {
+        FFileAtMenu = FXEImgLS1->GetFileAtMouse();
+        context->exec(FXEImgLS1->mapToGlobal(at));
+        FFileAtMenu.clear();
+    });
 }
 
 QMenu* TFrmSlider1::BuildContextMenu()

@@ -80,6 +80,10 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
         FCloseTimer->stop();
         close();
     });
+    FPendingOpenTimer = new QTimer(this);
+    FPendingOpenTimer->setInterval(200);
+    FPendingOpenTimer->setSingleShot(true);
+    connect(FPendingOpenTimer, &QTimer::timeout, this, &TFrmSlider1::OpenPendingProject);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TFrmSlider1::UpdateCommands);
 
@@ -153,7 +157,7 @@ TCommandState TFrmSlider1::CommandState() const
     s.HasProjectPath = !FLastProject.empty();
     s.Debug = FConfig.Debug;
     s.Building = FMakeJob.Running();
-    s.FileAtMouse = !FXEImgLS1->GetFileAtMouse().empty();
+    s.FileAtMouse = !PictureAtPointer().empty();
     s.HistoryRowSelected = FHistory.ItemIndex() >= 0;
     s.HistoryRows = FHistory.Count();
     // The folder is asked of the file system only where its button is, the make page: this

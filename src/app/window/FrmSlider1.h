@@ -64,6 +64,8 @@ public:
 
     // Projects.
     bool OpenProject(const std::string& path, bool ask);
+    // Opens path once no question, dialog or build is in the way (a second start, a drop).
+    void OpenProjectWhenFree(const std::string& path);
     bool SaveProject(const std::string& path, bool force);
     bool SaveProjectAs();
     void StoreProjectFields();
@@ -76,6 +78,9 @@ public:
     // Picture texts of the selection.
     int LoadSpanInfo();
     void SaveSpanInfo();
+    void CommitSpanEdits();
+    // The picture a command of the context menu (or the pointer) means.
+    std::string PictureAtPointer() const;
 
     // The build.
     void ActMakeExecute();
@@ -199,6 +204,12 @@ private:
     void RefreshHistoryList();
     std::string ChooseProjectFile(bool save, const std::string& folder, const std::string& name);
     void ReportProjectError(const std::exception& error);
+    bool AskToLeaveProject(const std::string& path);
+    bool LoadProject(const std::string& path, bool reportMissing);
+    void StartUntitledProject();
+    void OpenPendingProject();
+    void WriteProject(const std::string& path);
+    bool OfferToTrashEmptiedProject(const std::string& path);
 
     // Start and stop.
     void PrepareScript();
@@ -216,6 +227,11 @@ private:
     TMyListBox FLog;
     TAppConfig FConfig;
     std::string FLastProject;
+    int FSavedPictureCount = 0; // pictures of the project file as last read or written
+    int FLoadedSlideIdentifier = 1;
+    std::string FPendingProject;
+    std::string FFileAtMenu;
+    bool FOpeningPending = false;
     std::shared_ptr<struct TThumbInfo> FSpanInfo;
     bool FChildFormAllCreated = false;
     bool FFirstShown = false;
@@ -238,6 +254,7 @@ private:
     QActionGroup* FSortKeyGroup = nullptr;
     QTimer* FFirstShowTimer = nullptr;
     QTimer* FCloseTimer = nullptr;
+    QTimer* FPendingOpenTimer = nullptr;
 
     TFrmCaption* FFrmCaption = nullptr;
     TFrmBtnId* FFrmBtnId = nullptr;

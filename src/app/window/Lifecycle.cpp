@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,7 +39,8 @@ void TFrmSlider1::OnCreateChildForm(const QStringList& arguments)
     for (int i = 0; i < arguments.size(); ++i) ShowLog("%d %s", {i, arguments[i].toStdString()});
     // A project named on the command line wins over the last project of the configuration.
     if (arguments.size() > 1 && IsProjectFile(arguments[1].toStdString())) {
-        FConfig.ProjectFile = arguments[1].toStdString();
+        // Stored absolute: the history and the next start must find it from anywhere.
+        FConfig.ProjectFile = QFileInfo(arguments[1]).absoluteFilePath().toStdString();
         FConfig.OpenDialogInitialFolder = std::filesystem::path(FConfig.ProjectFile).parent_path().string();
     }
     PrepareScript();
@@ -114,6 +116,7 @@ void TFrmSlider1::SaveConfiguration()
 
 void TFrmSlider1::ApplyTheme(bool carbon)
 {
+    SaveSpanInfo();
     qor::ApplyTheme(carbon);
     LoadSpanInfo();
 }
@@ -146,12 +149,13 @@ void TFrmSlider1::TimerOnFirstShowTimer()
 
 void TFrmSlider1::OnExecTwice(const QString& projectFile)
 {
-    if (isMinimized()) showNormal();
+    // Un-minimising keeps a maximised window maximised.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
     if (!projectFile.isEmpty() && IsProjectFile(projectFile.toStdString()))
-        OpenProject(projectFile.toStdString(), true);
+        OpenProjectWhenFree(projectFile.toStdString());
 }
 
 // Whether the window may close now; a refusal other than the user's own answer tries again
@@ -180,6 +184,8 @@ bool TFrmSlider1::CanCloseNow()
         return false;
     }
     if (!SaveProject(FLastProject, false)) {
+        // The user stays: a later close during a later build asks about it again.
+        FClosing = false;
         FCloseTimer->stop();
         return false;
     }

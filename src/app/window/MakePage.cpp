@@ -50,7 +50,7 @@ void TFrmSlider1::ActMakeExecute()
     if (FMakeJob.Running()) return;
     const TSettingOptions options = FFrmSetting->Options();
     if (options.ChDemoMode) ShowMsgText(this, 30, {}, mbOK, TMsgKind::Confirmation);
-    std::string out = EdOutDir->text().toStdString();
+    std::string out = ExpandHomeFolder(EdOutDir->text().toStdString());
     if (out.empty()) out = Folders().DocFolder;
     NormalizeOutputNames();
     SaveSpanInfo();
@@ -85,7 +85,7 @@ void TFrmSlider1::ActMakeExecute()
         FMakeJob.OnBmpCropped = [text = options.WaterMark](TXEResizeCompo&, TBmpScan& bmp) {
             DrawWaterMark(bmp, text, WaterMarkFont(), wmBottomRight, WaterMarkShadowColor);
         };
-    if (!FMakeJob.Start(FQorCSS1, FXEImgLS1->Entries(), job)) PnlProg->hide();
+    if (!FMakeJob.Start(FQorCSS1, job)) PnlProg->hide();
     UpdateCommands();
 }
 
@@ -112,15 +112,17 @@ void TFrmSlider1::EndMake(TMakeOutcome outcome, const std::string& error)
     ShowLog("%s", {lap});
     FStatusPanel->setText(QString::fromStdString(lap));
     UpdateCommands();
-    if (outcome == TMakeOutcome::PageWritten) BtOpenHTMLClick();
+    // The page of the gallery just built, which need not be the project shown now.
+    if (outcome == TMakeOutcome::PageWritten) OpenDocument(FMakeJob.Settings().OutFolder + FMakeJob.Settings().HTML);
     emit MakeEnded(outcome);
+    OpenPendingProject();
 }
 
 // A name or asset the page could not take as the project asked would leave a gallery that
 // fails in the browser: the user hears of each one.
 void TFrmSlider1::ShowMakeWarnings()
 {
-    const TMakeWarnings& warnings = FQorCSS1.MakeWarnings();
+    const TMakeWarnings& warnings = FMakeJob.Settings().MakeWarnings();
     if (warnings.empty()) return;
     std::string text = tr("ギャラリーは作成されましたが、次のファイルを使えませんでした。").toStdString();
     for (const TMakeWarning& warning : warnings) {

@@ -67,8 +67,7 @@ void TFrmSlider1::ConnectPictureCommands()
     connect(Action(ActRotateLeft), &QAction::triggered, this, [this] { ActRotateExecute(-1); });
     connect(Action(ActRotateRight), &QAction::triggered, this, [this] { ActRotateExecute(1); });
     connect(Action(ActCrop), &QAction::triggered, this, &TFrmSlider1::ActCropExecute);
-    connect(Action(ActOpenByExplorer), &QAction::triggered, this,
-            [&list] { ShowInExplorer(list.GetFileAtMouse(), true); });
+    connect(Action(ActOpenByExplorer), &QAction::triggered, this, [this] { ShowInExplorer(PictureAtPointer(), true); });
     connect(Action(ActSetting), &QAction::triggered, this, &TFrmSlider1::ActSettingExecute);
     connect(Action(ActImgCaptionSet), &QAction::triggered, this, &TFrmSlider1::ActImgCaptionSetExecute);
     connect(Action(ActHelp), &QAction::triggered, this, &TFrmSlider1::ActHelpExecute);
@@ -148,6 +147,18 @@ void TFrmSlider1::SaveSpanInfo()
     list.ClearComparedInfo();
 }
 
+std::string TFrmSlider1::PictureAtPointer() const
+{
+    return FFileAtMenu.empty() ? FXEImgLS1->GetFileAtMouse() : FFileAtMenu;
+}
+
+// Every command that reloads the editors first writes what is typed in them.
+void TFrmSlider1::CommitSpanEdits()
+{
+    SaveSpanInfo();
+    LoadSpanInfo();
+}
+
 void TFrmSlider1::XEImgLS1ChangeSelection(int selectNum)
 {
     if (selectNum > 0)
@@ -211,6 +222,7 @@ void TFrmSlider1::XEImgLS1DropFiles(const TStringList& paths, bool& add)
 
 void TFrmSlider1::ActRotateExecute(int tag)
 {
+    CommitSpanEdits();
     FXEImgLS1->Flip(tag);
     if (FSpanInfo) ShowSpanPreview();
 }
@@ -223,11 +235,13 @@ void TFrmSlider1::ActSortKeyExecute(int tag)
 
 void TFrmSlider1::ActSortExecute()
 {
+    CommitSpanEdits();
     FXEImgLS1->Sort(Action(ActSortAscend)->isChecked());
 }
 
 void TFrmSlider1::ActCropExecute()
 {
+    CommitSpanEdits();
     if (!FSpanInfo) FXEImgLS1->SelectCursor();
     if (!FSpanInfo) return;
     FFrmCrop->SetCropImage(FSpanInfo);
@@ -241,6 +255,7 @@ void TFrmSlider1::XEImgLS1DblClick()
 
 void TFrmSlider1::ActSettingExecute()
 {
+    CommitSpanEdits();
     FFrmSetting->Init(FQorCSS1);
     if (FFrmSetting->exec() != QDialog::Accepted) return;
     FFrmSetting->Form2QorCSS(FQorCSS1);

@@ -7,21 +7,27 @@
 #include "app/window/FrmSlider1.h"
 #include "app/window/HistoryRowDelegate.h"
 #include "app/window/ProjectNames.h"
+#include "gallery/PublishedProps.h"
 #include "util/UnitMsg.h"
+#include "util/FreedesktopTrash.h"
 #include "util/XEComFile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QLabel>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -34,12 +40,6 @@ using enum TCommandId;
 std::string FileNameOf(const std::string& path)
 {
     return fs::path(path).filename().string();
-}
-
-bool FolderExists(const std::string& path)
-{
-    std::error_code ec;
-    return !path.empty() && fs::is_directory(path, ec);
 }
 
 TStringList LocalPaths(const QMimeData* data)
@@ -76,7 +76,9 @@ void TFrmSlider1::StoreProjectFields()
     FQorCSS1.HTML = EdHtml->text().toStdString();
     FQorCSS1.PageTitle = EdTitle->text().toStdString();
     FQorCSS1.Descriptions = SplitTextLines(DescPrj->toPlainText().toStdString());
-    FQorCSS1.SlideIdentifier = gdSlideIdentifier->value();
+    // A stored value the box cannot show (0 of older projects) stays until the user sets one.
+    const bool untouched = gdSlideIdentifier->value() == std::clamp(FLoadedSlideIdentifier, gdSlideIdentifier->minimum(), gdSlideIdentifier->maximum());
+    FQorCSS1.SlideIdentifier = untouched ? FLoadedSlideIdentifier : gdSlideIdentifier->value();
 }
 
 void TFrmSlider1::LoadProjectFields()
@@ -90,6 +92,7 @@ void TFrmSlider1::LoadProjectFields()
     for (const std::string& line : FQorCSS1.Descriptions) description += QString::fromStdString(line) + '\n';
     DescPrj->setPlainText(description);
     gdSlideIdentifier->setValue(FQorCSS1.SlideIdentifier);
+    FLoadedSlideIdentifier = FQorCSS1.SlideIdentifier;
     ApplyImageAspect(false);
 }
 
@@ -112,12 +115,12 @@ bool TFrmSlider1::SaveProject(const std::string& path, bool force)
             if (FConfig.Debug && path.empty() && FXEImgLS1->Count() == 0) return true;
             if (!path.empty()) {
                 if (force || !FQorCSS1.IsUpdated(path)) {
-                    FQorCSS1.SaveToFile(path);
+                    WriteProject(path);
                     FHistory.AddHistory(path, {std::to_string(FXEImgLS1->Count())});
                     FLastProject = path;
                 } else {
                     TMsgButton answer = ShowMsgText(this, 9, {name}, mbYes | mbNo | mbCancel, TMsgKind::Confirmation);
-                    if (answer == mbYes) FQorCSS1.SaveToFile(path);
+                    if (answer == mbYes) WriteProject(path);
                     result = answer != mbCancel;
                 }
             } else {
@@ -126,14 +129,7 @@ bool TFrmSlider1::SaveProject(const std::string& path, bool force)
                 if (answer == mbCancel) result = false;
             }
         } else if (!path.empty()) {
-            if (ShowMsgText(this, 10, {name}, mbYes | mbNo, TMsgKind::Confirmation) == mbYes) {
-                std::error_code ec;
-                fs::remove(path, ec);
-                FHistory.DelHistory(path);
-                FLastProject.clear();
-            } else {
-                result = false;
-            }
+            if (FSavedPictureCount > 0) result = OfferToTrashEmptiedProject(path);
         } else {
             FLastProject.clear();
         }
@@ -146,6 +142,28 @@ bool TFrmSlider1::SaveProject(const std::string& path, bool force)
     return result;
 }
 
+void TFrmSlider1::WriteProject(const std::string& path)
+{
+    FQorCSS1.SaveToFile(path);
+    FSavedPictureCount = FXEImgLS1->Count();
+}
+
+// The user removed every picture of a project that had some: its file may go, but to the
+// trash, where a mistaken Yes can be undone. A project that never had pictures is left alone.
+bool TFrmSlider1::OfferToTrashEmptiedProject(const std::string& path)
+{
+    if (ShowMsgText(this, 10, {FileNameOf(path)}, mbYes | mbNo, TMsgKind::Confirmation) != mbYes) return false;
+    if (FileExists(path) && !MoveToTrash(path)) {
+        ShowMsgBox(this, tr("%1 をごみ箱に移せませんでした。").arg(QString::fromStdString(path)).toStdString(), mbOK,
+                   TMsgKind::Error);
+        return false;
+    }
+    FHistory.DelHistory(path);
+    FLastProject.clear();
+    FSavedPictureCount = 0;
+    return true;
+}
+
 bool TFrmSlider1::SaveProjectAs()
 {
     std::string folder, name;
@@ -153,7 +171,8 @@ bool TFrmSlider1::SaveProjectAs()
         folder = fs::path(FLastProject).parent_path().string();
         name = FileNameOf(FLastProject);
     } else {
-        folder = FolderExists(FQorCSS1.OutFolder) ? FQorCSS1.OutFolder : Folders().DocFolder;
+        // A project is a document: it goes with the documents, not into a gallery folder.
+        folder = Folders().DocFolder;
         name = ProposedProjectName(EdTitle->text().toStdString(), std::chrono::system_clock::now(), folder);
     }
     std::string chosen = ChooseProjectFile(true, folder, name);
@@ -200,56 +219,107 @@ void TFrmSlider1::ActOpenPrjExecute()
     OpenProject(chosen, true);
 }
 
+// The questions before the project being edited is left for path (empty: a new project);
+// false when the user cancelled.
+bool TFrmSlider1::AskToLeaveProject(const std::string& path)
+{
+    if (!FLastProject.empty() && FLastProject != path) return SaveProject(FLastProject, false);
+    if (!FLastProject.empty()) {
+        const std::string name = FileNameOf(path);
+        TMsgButton answer = ShowMsgText(this, 11, {name}, mbYes | mbNo | mbCancel, TMsgKind::Confirmation);
+        if (answer == mbYes) return SaveProject(path, true);
+        if (answer == mbNo) return ShowMsgText(this, 12, {name}, mbYes | mbNo, TMsgKind::Confirmation) == mbYes;
+        return false;
+    }
+    if (FXEImgLS1->Count() == 0) return true;
+    TMsgButton answer = ShowMsgText(this, 8, {}, mbYes | mbNo | mbCancel, TMsgKind::Confirmation);
+    return answer == mbYes ? SaveProjectAs() : answer == mbNo;
+}
+
 bool TFrmSlider1::OpenProject(const std::string& path, bool ask)
 {
+    if (ask && !AskToLeaveProject(path)) return false;
     bool result = false;
-    bool goOn = true;
-    if (ask) {
-        if (!FLastProject.empty() && FLastProject != path) {
-            goOn = SaveProject(FLastProject, false);
-        } else if (!FLastProject.empty()) {
-            const std::string name = FileNameOf(path);
-            TMsgButton answer = ShowMsgText(this, 11, {name}, mbYes | mbNo | mbCancel, TMsgKind::Confirmation);
-            if (answer == mbYes)
-                goOn = SaveProject(path, true);
-            else if (answer == mbNo)
-                goOn = ShowMsgText(this, 12, {name}, mbYes | mbNo, TMsgKind::Confirmation) == mbYes;
-            else
-                goOn = false;
-        } else if (FXEImgLS1->Count() > 0) {
-            TMsgButton answer = ShowMsgText(this, 8, {}, mbYes | mbNo | mbCancel, TMsgKind::Confirmation);
-            goOn = answer == mbYes ? SaveProjectAs() : answer == mbNo;
-        }
-    }
-    if (!goOn) return false;
-    if (!path.empty()) {
-        FXEImgLS1->SetHideEmptyImage(true);
-        FXEImgLS1->Clear(true, true);
-        EdOutDir->clear();
-        ShowPage(TabImgLS);
-        try {
-            result = FQorCSS1.LoadFromFile(path);
-        } catch (const std::exception& e) {
-            ReportProjectError(e);
-        }
-        if (result) {
-            FLastProject = path;
-            LoadProjectFields();
-            FFrmSetting->Init(FQorCSS1);
-        }
-        FXEImgLS1->SetHideEmptyImage(false);
-        if (int missing = FXEImgLS1->CountNotFound(); missing > 0)
-            ShowMsgText(this, 34, {missing}, mbOK, TMsgKind::Confirmation);
-    } else {
-        FXEImgLS1->Clear(true, true);
-        EdOutDir->clear();
-        FLastProject.clear();
-        FFrmSetting->Form2QorCSS(FQorCSS1);
-        ApplyImageAspect(true);
-        ShowPage(TabImgLS);
-    }
+    if (!path.empty())
+        result = LoadProject(path, ask);
+    else
+        StartUntitledProject();
     UpdateCaption();
     return result;
+}
+
+// The file is read into a copy of the settings first: a project that is damaged or gone is
+// reported and the one being edited stays as it was, so no later save, close or build can
+// write another list into its file. A missing file is only reported when the user asked for
+// it: the last project of the previous run may simply have gone.
+bool TFrmSlider1::LoadProject(const std::string& path, bool reportMissing)
+{
+    // What the file leaves out has its default, never the previous project's value.
+    TComQorCSS1 loaded = FQorCSS1;
+    AssignPublishedProps(loaded, TComQorCSS1::NewProjectSettings());
+    try {
+        if (!loaded.LoadFromFile(path)) {
+            if (reportMissing)
+                ShowMsgBox(this, "[Err] " + tr("プロジェクト %1 が見つかりません。").arg(QString::fromStdString(path)).toStdString(),
+                       mbOK, TMsgKind::Error);
+            return false;
+        }
+    } catch (const std::exception& e) {
+        ReportProjectError(e);
+        return false;
+    }
+    FXEImgLS1->SetHideEmptyImage(true);
+    FXEImgLS1->Clear(true, true);
+    EdOutDir->clear();
+    ShowPage(TabImgLS);
+    FQorCSS1 = std::move(loaded);
+    FLastProject = path;
+    LoadProjectFields();
+    FSavedPictureCount = FXEImgLS1->Count();
+    FFrmSetting->Init(FQorCSS1);
+    FXEImgLS1->SetHideEmptyImage(false);
+    if (int missing = FXEImgLS1->CountNotFound(); missing > 0)
+        ShowMsgText(this, 34, {missing}, mbOK, TMsgKind::Confirmation);
+    return true;
+}
+
+// A new project takes the dialog's current design and builds where the standard settings
+// say (usually nowhere yet), never into the gallery of the project before it.
+void TFrmSlider1::StartUntitledProject()
+{
+    FXEImgLS1->Clear(true, true);
+    FLastProject.clear();
+    FSavedPictureCount = 0;
+    FLoadedSlideIdentifier = gdSlideIdentifier->value();
+    FFrmSetting->Form2QorCSS(FQorCSS1);
+    FQorCSS1.SetOutFolder(FFrmSetting->StdOutFolder());
+    EdOutDir->setText(QString::fromStdString(FQorCSS1.OutFolder));
+    ApplyImageAspect(true);
+    ShowPage(TabImgLS);
+}
+
+// Projects handed over by a second start, dropped or double-clicked in the history wait
+// while a question or dialog is open (its answer belongs to the project shown) and while a
+// build runs; they open as soon as the window is free.
+void TFrmSlider1::OpenProjectWhenFree(const std::string& path)
+{
+    FPendingProject = path;
+    if (FMakeJob.Running())
+        FStatusPanel->setText(tr("ギャラリーの作成が終わると %1 を開きます").arg(QString::fromStdString(FileNameOf(path))));
+    OpenPendingProject();
+}
+
+void TFrmSlider1::OpenPendingProject()
+{
+    if (FPendingProject.empty()) return;
+    if (QApplication::activeModalWidget() || FMakeJob.Running() || FClosing || FOpeningPending) {
+        if (!FMakeJob.Running()) FPendingOpenTimer->start();
+        return;
+    }
+    const std::string path = std::exchange(FPendingProject, {});
+    FOpeningPending = true;
+    OpenProject(path, true);
+    FOpeningPending = false;
 }
 
 void TFrmSlider1::RefreshHistoryList()
@@ -263,7 +333,7 @@ void TFrmSlider1::RefreshHistoryList()
 void TFrmSlider1::HistoryBox1DblClick()
 {
     if (FHistory.ParseSelectItem() == 0) return;
-    OpenProject(FHistory.Splitter().front(), true);
+    OpenProjectWhenFree(FHistory.Splitter().front());
 }
 
 void TFrmSlider1::ActRemovePrjHistoryExecute()
@@ -295,7 +365,7 @@ void TFrmSlider1::ActRenamePrjExecute()
 bool TFrmSlider1::XEImgLS1DropExtra(const TStringList& paths)
 {
     if (paths.empty() || !IsProjectFile(paths.front())) return false;
-    OpenProject(paths.front(), true);
+    OpenProjectWhenFree(paths.front());
     return true;
 }
 

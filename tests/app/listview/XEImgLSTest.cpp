@@ -203,8 +203,10 @@ private slots:
         QCOMPARE(FList->CursorId(), 2);
         Click(CellCentre(4), Qt::ShiftModifier); // from the last plain click
         QCOMPARE(SelectedIds(), (std::vector<int>{1, 2, 3, 4}));
-        Click(CellCentre(3)); // a selected entry keeps the selection for a drag
+        Press(CellCentre(3)); // a press on a selected entry keeps the selection for a drag
         QCOMPARE(SelectedIds(), (std::vector<int>{1, 2, 3, 4}));
+        Release(CellCentre(3)); // and a release without a drag makes it the only one
+        QCOMPARE(SelectedIds(), (std::vector<int>{3}));
         Press(QPoint(5, 5 + FList->Layout().Gridh * 3)); // below the last row: empty
         QCOMPARE(SelectedIds(), std::vector<int>{});
         QCOMPARE(FList->CursorId(), -1);
@@ -254,6 +256,24 @@ private slots:
         QCOMPARE(after, expected);
         FList->Undo();
         QCOMPARE(FList->Items(), before);
+    }
+
+    void ADragReleasedWhereNoMarkShowsMovesNothing()
+    {
+        FList->AssignFileLS(Missing(4));
+        TStringList before = FList->Items();
+        const TGridLayout& g = FList->Layout();
+        QPoint rightOfTheGrid(g.M.OffsetBaseX + g.ColNum * g.GridW + 3, CellCentre(0).y());
+        QPoint overTheScrollBar(FList->viewport()->width() + 5, CellCentre(0).y());
+        for (QPoint release : {rightOfTheGrid, overTheScrollBar, QPoint(CellCentre(0).x(), -30)}) {
+            Click(CellCentre(0));
+            Press(CellCentre(0));
+            MoveTo(CellCentre(0) + QPoint(0, 10));
+            MoveTo(release);
+            QCOMPARE(FList->DragStat(), 3);
+            Release(release);
+            QCOMPARE(FList->Items(), before);
+        }
     }
 
     void DroppingOnADraggedEntryChangesNothing()

@@ -58,7 +58,8 @@ TEST(CommandRules, StateBeyondTheListDecidesTheRest)
     EXPECT_TRUE(CommandEnabled(ActMake, debug));
     EXPECT_TRUE(CommandEnabled(ActSavePrjAs, debug));
     debug.Building = true;
-    EXPECT_FALSE(CommandEnabled(ActMake, debug));
+    for (TCommandId id : {ActMake, ActNewPrj, ActOpen, CloseProject}) EXPECT_FALSE(CommandEnabled(id, debug));
+    for (TCommandId id : {ActSavePrjAs, ActQuit, ActSetting, ActAddPict}) EXPECT_TRUE(CommandEnabled(id, debug));
 
     TCommandState history;
     EXPECT_FALSE(CommandEnabled(ActRenamePrj, history));
