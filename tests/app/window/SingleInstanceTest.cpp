@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include <poll.h>
 #include <sys/wait.h>
 
 #include <sys/socket.h>
@@ -144,23 +145,32 @@ void TSingleInstanceTest::AListenerOfAnotherUserIsNeverTalkedTo()
     address.sun_family = AF_UNIX;
     qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
     QVERIFY(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+    int accepted[2];
+    QVERIFY(pipe(accepted) == 0);
     pid_t child = fork();
     if (child == 0) {
         if (setuid(65534) != 0 || listen(fd, 4) != 0) _exit(1);
         for (;;) {
             int peer = accept(fd, nullptr, nullptr);
+            if (peer < 0) continue;
+            (void)!write(accepted[1], "a", 1);
             char line[256];
-            if (peer >= 0 && read(peer, line, sizeof line) > 0) _exit(2); // a path reached it
+            if (read(peer, line, sizeof line) > 0) _exit(2); // a path reached it
+            close(peer);
         }
     }
     close(fd);
+    close(accepted[1]);
     QTest::qWait(200);
     QVERIFY(!mine.SendToRunning("/secret/project.qor"));
+    pollfd reached{accepted[0], POLLIN, 0};
+    QCOMPARE(poll(&reached, 1, 5000), 1); // the name was the listener's: it took the connection
     QTest::qWait(200);
     int status = 0;
     QCOMPARE(waitpid(child, &status, WNOHANG), 0); // still waiting: it read nothing
     kill(child, SIGKILL);
     waitpid(child, &status, 0);
+    close(accepted[0]);
 }
 
 QOR_QTEST_MAIN(TSingleInstanceTest)
