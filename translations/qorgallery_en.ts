@@ -626,19 +626,19 @@
     </message>
     <message>
         <source>左回転</source>
-        <translation>Rotate Left</translation>
+        <translation>↺ Left</translation>
     </message>
     <message>
         <source>右回転</source>
-        <translation>Rotate Right</translation>
+        <translation>↻ Right</translation>
     </message>
     <message>
         <source>画像</source>
-        <translation>Add Pictures</translation>
+        <translation>+ Pictures</translation>
     </message>
     <message>
         <source>フォルダ</source>
-        <translation>Add Folder</translation>
+        <translation>+ Folder</translation>
     </message>
     <message>
         <source>開く</source>

@@ -55,6 +55,7 @@ PThumbInfo TCustomImgLS::NewFileEntry(const std::string& fileName)
     entry->FileName = fileName;
     ReadFileFacts(*entry);
     entry->user.Title = TitleFromFileName(fileName);
+    entry->user.Target = StdTarget;
     return entry;
 }
 

@@ -123,6 +123,7 @@ public:
     bool MultiSelectOn = true;
     bool AcceptDrop = true;
     int SideButtonStdIndex = 0; // btnId of new entries
+    std::string StdTarget;      // link target of pictures added by file name
     int Position = 0;           // top pixel row of the view, kept by the view
 
     TSelectThumbEvent OnSelectThumb;

@@ -6,6 +6,9 @@
 
 namespace qor {
 
+// The watermark text a user starts with, in the language of the program's texts.
+std::string DefaultWaterMark();
+
 struct TSettingOptions {
     bool ChAddWrapperToClass = false;
     bool ChAutoOpenLastProject = true;
@@ -15,7 +18,7 @@ struct TSettingOptions {
     bool ChNoResizeSameSizeJPEG = true;
     int LSSample = 0; // selected template row, -1 for none
     bool ChWaterMark = false;
-    std::string WaterMark = "Created by QorikaHTML5ギャラリー, Tessaro Software";
+    std::string WaterMark = DefaultWaterMark();
     bool ChRemoveWorkDir = false; // asked for this run only, never stored
 };
 

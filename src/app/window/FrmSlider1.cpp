@@ -44,6 +44,8 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
     FXEImgLS1->CaptionDate = GetMsgText(19);
     FXEImgLS1->CaptionUpdate = GetMsgText(20);
     FXEImgLS1->HintFormat = GetMsgText(21);
+    // A picture's link opens in a new tab unless the user chooses otherwise.
+    FXEImgLS1->StdTarget = "_blank";
 
     FQorCSS1.SetRscFolder(Folders().RscFolder);
     FQorCSS1.SetOutFolder(Folders().DocFolder);

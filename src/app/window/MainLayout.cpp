@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
@@ -21,6 +22,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qor {
 
@@ -35,7 +38,9 @@ QToolButton* BarButton(const QString& text, QWidget* parent)
     button->setText(text);
     button->setObjectName("MetroButton");
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setMinimumSize(64, 36);
+    // As wide as its caption needs, never narrower: the bar is laid out to fit the window's
+    // minimum width in both languages.
+    button->setMinimumSize(std::max(48, button->sizeHint().width()), 36);
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
@@ -96,6 +101,7 @@ QWidget* TFrmSlider1::BuildTopBar()
     bar->setStyleSheet("QToolButton#MetroButton:checked { background: rgb(0, 122, 204); color: white; }");
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
+    row->setSpacing(2);
     const std::pair<TPage, QString> pages[] = {
         {TabImgLS, tr("画像一覧")}, {TabMake, tr("作成")}, {TabProject, tr("ﾌﾟﾛｼﾞｪｸﾄ")}};
     for (const auto& [page, text] : pages) {
@@ -112,12 +118,15 @@ QWidget* TFrmSlider1::BuildTopBar()
     PnlRot = new QWidget(bar);
     auto* rot = new QHBoxLayout(PnlRot);
     rot->setContentsMargins(0, 0, 0, 0);
+    rot->setSpacing(2);
     const std::pair<TCommandId, QString> pictureButtons[] = {
         {TCommandId::ActDelete, tr("削除")},      {TCommandId::ActUndo, tr("Undo")},
         {TCommandId::ActRotateLeft, tr("左回転")}, {TCommandId::ActRotateRight, tr("右回転")},
         {TCommandId::ActAddPict, tr("画像")},      {TCommandId::ActAddFolder, tr("フォルダ")}};
     for (const auto& [id, text] : pictureButtons) {
         QToolButton* button = BarButton(text, PnlRot);
+        // The short caption of the bar; the hint names the command in full.
+        button->setToolTip(Action(id)->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|&"))));
         BindButton(button, id);
         rot->addWidget(button);
     }
@@ -211,7 +220,10 @@ QWidget* TFrmSlider1::BuildMakePage()
     refer->setToolTip(tr("保存フォルダを指定します"));
     BindButton(refer, TCommandId::ActReferHTMLDir);
     outRow->addWidget(refer);
-    form->addRow(tr("保存フォルダ(&F)"), outRow);
+    // A row of several controls gets no buddy by itself: the label's mnemonic goes to the edit.
+    auto* outLabel = new QLabel(tr("保存フォルダ(&F)"), page);
+    outLabel->setBuddy(EdOutDir);
+    form->addRow(outLabel, outRow);
     EdHtml = LabelledEdit(form, tr("HTML(&H):"), tr("HTMLファイルの名前"), page);
     EdHtml->setText("index.html");
     EdStyleSheet = LabelledEdit(form, tr("スタイルシート(&S):"), tr("作成するCSSファイル名"), page);

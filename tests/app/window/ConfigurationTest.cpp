@@ -1,5 +1,6 @@
 #include "app/window/Configuration.h"
 #include "support/TempDir.h"
+#include "util/UiLanguage.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +134,12 @@ TEST(Configuration, MainGeoIsPlacedOnlyOnAScreenItOverlaps)
     };
     for (const TCase& c : cases) EXPECT_EQ(PlaceMainGeo(c.Text, screens).has_value(), c.Placed) << c.Text;
     EXPECT_EQ(*PlaceMainGeo("100|50|1100|750", screens), (TRect{100, 50, 1100, 750}));
+}
+
+TEST(Configuration, TheDefaultWatermarkSpeaksTheProgramsLanguage)
+{
+    SetUiLanguage(TUiLanguage::English);
+    EXPECT_EQ(TSettingOptions{}.WaterMark, "Created by Qorika HTML5 Gallery, Tessaro Software");
+    SetUiLanguage(TUiLanguage::Japanese);
+    EXPECT_EQ(TSettingOptions{}.WaterMark, "Created by QorikaHTML5ギャラリー, Tessaro Software");
 }

@@ -20,7 +20,17 @@ private slots:
     void NothingSelectedHidesTheTextPanel();
     void CaptionSetsCycleBackAfterFivePresses();
     void PagesShowTheirOwnControls();
+    void AddedPicturesLinkToANewTab();
 };
+
+void TMainWindowTest::AddedPicturesLinkToANewTab()
+{
+    auto window = NewWindow();
+    window->XEImgLS1().MergeFiles(SamplePictures(2), "", -1);
+    SelectEntries(*window, {1});
+    QCOMPARE(window->XEImgLS1().IdToPInfo(0)->user.Target, std::string("_blank"));
+    QCOMPARE(window->cbSpanTarget->currentText(), QString("_blank"));
+}
 
 void TMainWindowTest::CommandsFollowTheListWhenIdle()
 {
