@@ -585,6 +585,14 @@
 <context>
     <name>qor::TFrmSlider1</name>
     <message>
+        <source>ここに画像ファイルをドロップ</source>
+        <translation>Drop pictures here</translation>
+    </message>
+    <message>
+        <source>JPEG・PNG・BMP・GIF / フォルダも追加できます</source>
+        <translation>JPEG, PNG, BMP, GIF, or a whole folder</translation>
+    </message>
+    <message>
         <source>%1 をごみ箱に移せませんでした。</source>
         <translation>%1 could not be moved to the trash.</translation>
     </message>

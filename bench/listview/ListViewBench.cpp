@@ -296,8 +296,7 @@ int Screens(const std::string& work, const std::string& out)
     Mouse(*list, QEvent::MouseButtonRelease, Centre(*list, 7) + QPoint(0, 40), Qt::NoButton);
 
     list->Clear(true, true);
-    const char* rsc = std::getenv("QORGALLERY_RSC");
-    list->SetEmptyImageFile(std::string(rsc ? rsc : "rsc") + "/EmptyMsg.png");
+    list->SetEmptyMessage({"Drop pictures here", "or a folder"});
     Save(*list, out, "empty");
     return 0;
 }

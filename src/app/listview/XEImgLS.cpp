@@ -159,10 +159,9 @@ void TXEImgLS::mChangeSideButtonMode(bool flag, int onMarginRight, int offMargin
     SetMetrics(m);
 }
 
-void TXEImgLS::SetEmptyImageFile(const std::string& fileName)
+void TXEImgLS::SetEmptyMessage(const TEmptyListMessage& message)
 {
-    FEmptyImageFile = fileName;
-    FEmptyImage = fileName.empty() ? QImage() : QImage(QString::fromStdString(fileName));
+    FEmptyMessage = message;
     if (Count() == 0) RefreshPage(true);
 }
 

@@ -12,6 +12,7 @@
 #include "app/listview/CellCaption.h"
 #include "app/listview/CellColors.h"
 #include "app/listview/CellLayout.h"
+#include "app/listview/EmptyListPicture.h"
 #include "imagelist/CustomImgLS.h"
 #include "imaging/TBmpScan.h"
 
@@ -62,8 +63,8 @@ public:
     const TCellMetrics& Metrics() const { return FMetrics; }
     void SetMetrics(const TCellMetrics& metrics);
     void SetCellSize(int width, int height);
-    const std::string& EmptyImageFile() const { return FEmptyImageFile; }
-    void SetEmptyImageFile(const std::string& fileName);
+    const TEmptyListMessage& EmptyMessage() const { return FEmptyMessage; }
+    void SetEmptyMessage(const TEmptyListMessage& message);
     void SetHideEmptyImage(bool hide);
     void SetPosition(int position);
     void ShowCursorCell();
@@ -186,8 +187,7 @@ private:
 
     std::string FSideButtonFolder;
     std::vector<QImage> FSideButtons;
-    std::string FEmptyImageFile;
-    QImage FEmptyImage;
+    TEmptyListMessage FEmptyMessage;
     bool FHideEmptyImage = false;
     TBmpScan FNotFoundImage;
     QImage FPlaceholder;

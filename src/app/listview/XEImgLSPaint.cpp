@@ -73,11 +73,9 @@ void TXEImgLS::BuildPage(bool background)
 
 void TXEImgLS::DrawEmptyImage(QPainter& p)
 {
-    if (FEmptyImage.isNull() || FHideEmptyImage) return;
-    QSize size = FEmptyImage.size();
-    QPoint at((FLayout.BufferWidth - size.width()) / 2,
-              (FLayout.ScrollPageSize - size.height()) / 2);
-    p.drawImage(at, FEmptyImage);
+    if (FHideEmptyImage) return;
+    DrawEmptyListPicture(p, QRect(0, 0, FLayout.BufferWidth, FLayout.ScrollPageSize), FEmptyMessage,
+                         EmptyMessageInk(Color));
 }
 
 void TXEImgLS::DrawCell(QPainter& p, int id, TILMouseStat state, std::vector<int>* missing)

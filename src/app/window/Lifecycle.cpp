@@ -142,7 +142,7 @@ void TFrmSlider1::TimerOnFirstShowTimer()
     } else if (FXEImgLS1->Count() == 0 && std::filesystem::exists(last)) {
         ShowMsgText(this, 31, {}, mbOK, TMsgKind::Confirmation);
     }
-    FXEImgLS1->SetEmptyImageFile(FQorCSS1.RscFolder() + "EmptyMsg.png");
+    FXEImgLS1->SetEmptyMessage({tr("ここに画像ファイルをドロップ"), tr("JPEG・PNG・BMP・GIF / フォルダも追加できます")});
     if (FFrmSetting->Options().ChCheckUpdate) FChaUpdate->CheckUpdate(false);
     FFirstShowDone = true;
 }

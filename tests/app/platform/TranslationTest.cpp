@@ -5,6 +5,7 @@
 #include "app/dialogs/FrmCaption.h"
 #include "app/dialogs/FrmRename.h"
 #include "app/dialogs/FrmSetting.h"
+#include "app/listview/XEImgLS.h"
 #include "app/platform/Translators.h"
 #include "app/window/FrmSlider1.h"
 #include "util/UnitMsg.h"
@@ -136,6 +137,15 @@ private slots:
                     untranslated << QString::fromLatin1(window->metaObject()->className()) + ": " +
                                         text;
         }
+        // The empty list's picture is drawn from texts, once the window is first shown.
+        TFrmSlider1 shown;
+        shown.OnCreateChildForm({QStringLiteral("qorgallery-gui")});
+        shown.show();
+        QTRY_VERIFY(shown.FirstShowDone());
+        const TEmptyListMessage& empty = shown.XEImgLS1().EmptyMessage();
+        QVERIFY(!empty.Title.isEmpty());
+        for (const QString& text : {empty.Title, empty.Detail})
+            if (HasJapanese(text)) untranslated << QStringLiteral("empty list: ") + text;
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
         qInfo("%d visible texts checked", checked);
     }
