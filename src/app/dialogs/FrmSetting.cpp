@@ -1,4 +1,5 @@
 #include "app/dialogs/FrmSetting.h"
+#include "app/dialogs/TemplateCaptions.h"
 
 #include "app/dialogs/SettingConversions.h"
 #include "app/platform/MessageBox.h"
@@ -127,8 +128,8 @@ void TFrmSetting::LoadTemplateRows()
 {
     FTemplates = LoadTemplateList(Folders().RscFolder);
     LSSample->clear();
-    for (const TTemplateItem& item : FTemplates)
-        LSSample->addItem(QString::fromStdString(item.Caption));
+    for (const std::string& caption : TemplateCaptions(FTemplates, Folders().RscFolder))
+        LSSample->addItem(QString::fromStdString(caption));
 }
 
 void TFrmSetting::Init(const TComQorCSS1& settings)

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QTabWidget>
@@ -60,6 +61,9 @@ class TTranslationTest : public QObject {
             if (auto* combo = qobject_cast<QComboBox*>(w))
                 for (int i = 0; i < combo->count(); ++i)
                     texts << combo->itemText(i);
+            if (auto* list = qobject_cast<QListWidget*>(w))
+                for (int i = 0; i < list->count(); ++i)
+                    texts << list->item(i)->text();
             if (auto* tabs = qobject_cast<QTabWidget*>(w))
                 for (int i = 0; i < tabs->count(); ++i)
                     texts << tabs->tabText(i) << tabs->tabToolTip(i);
