@@ -1009,8 +1009,8 @@
         <translation>Lap: %f s</translation>
     </message>
     <message>
-        <source>ギャラリーは作成されましたが、次のファイルを使えませんでした。</source>
-        <translation>The gallery was written, but these files could not be used:</translation>
+        <source>ギャラリーは作成されましたが、次の点を確かめてください。</source>
+        <translation>The gallery was written, but please check the following:</translation>
     </message>
 </context>
 <context>

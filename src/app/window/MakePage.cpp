@@ -118,13 +118,13 @@ void TFrmSlider1::EndMake(TMakeOutcome outcome, const std::string& error)
     OpenPendingProject();
 }
 
-// A name or asset the page could not take as the project asked would leave a gallery that
-// fails in the browser: the user hears of each one.
+// A name, colour or asset the page could not take as the project asked, or a link that runs
+// a script, would leave a gallery the user did not mean to publish: the user hears of each one.
 void TFrmSlider1::ShowMakeWarnings()
 {
     const TMakeWarnings& warnings = FMakeJob.Settings().MakeWarnings();
     if (warnings.empty()) return;
-    std::string text = tr("ギャラリーは作成されましたが、次のファイルを使えませんでした。").toStdString();
+    std::string text = tr("ギャラリーは作成されましたが、次の点を確かめてください。").toStdString();
     for (const TMakeWarning& warning : warnings) {
         ShowLog("%s: %s", {warning.File, warning.Reason});
         text += "\r" + warning.File + ": " + warning.Reason;
