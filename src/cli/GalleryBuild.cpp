@@ -3,8 +3,9 @@
 #include "cli/BuildProgress.h"
 #include "cli/CommandLine.h"
 #include "cli/InterruptWatch.h"
-#include "gallery/OutputNames.h"
+#include "gallery/BuildRecord.h"
 #include "gallery/GalleryMakeJob.h"
+#include "gallery/OutputNames.h"
 #include "imagelist/CustomImgLS.h"
 #include "text/DrawWaterMark.h"
 #include "util/DelphiFormat.h"
@@ -49,6 +50,8 @@ public:
 
 private:
     std::string OutputFolder() const;
+    // Files of the folder that no build wrote, named on standard error unless --force.
+    bool RefusesForeignFiles() const;
     void StoreProjectFields();
     void StartMake();
     void ConnectEvents();
@@ -85,6 +88,7 @@ TBuildResult TGalleryBuild::Run()
         return TBuildResult::NoOutputFolder;
     }
     FSettings.SetOutFolder(IncludeTrailingSeparator(out));
+    if (RefusesForeignFiles()) return TBuildResult::ForeignFiles;
     FProgress.emplace(ProgressStyleFor(FOptions.Quiet), FImgLS.Count());
     FProgress->Update(0);
     StartLap();
@@ -104,6 +108,19 @@ std::string TGalleryBuild::OutputFolder() const
     if (!FOptions.OutFolder.empty()) return ExpandHomeFolder(FOptions.OutFolder);
     if (!FSettings.OutFolder.empty()) return ExpandHomeFolder(FSettings.OutFolder);
     return Folders().DocFolder;
+}
+
+bool TGalleryBuild::RefusesForeignFiles() const
+{
+    if (FOptions.Force) return false;
+    TStringList foreign = ForeignFiles(FSettings);
+    if (foreign.empty()) return false;
+    std::cerr << "qorgallery build: " << FSettings.OutFolder
+              << " holds files that no gallery build wrote:\n";
+    for (const std::string& file : foreign)
+        std::cerr << "  " << file << '\n';
+    std::cerr << "Give --force to replace them.\n";
+    return true;
 }
 
 void TGalleryBuild::StoreProjectFields()
@@ -143,10 +160,13 @@ void TGalleryBuild::ConnectEvents()
         FReported.insert(id);
         std::cerr << "\nwarning: " << FileAndReason(file, reason) << " (no picture written)\n";
     };
-    FJob.OnWriteFailed = [](TXEResizeCompo&, int, const std::string& file, const std::string& reason) {
+    FJob.OnWriteFailed = [](TXEResizeCompo&, int, const std::string& file,
+                            const std::string& reason) {
         std::cerr << "\n" << FileAndReason(file, reason) << '\n';
     };
-    FJob.OnEnd = [this](TMakeOutcome outcome, const std::string& error) { EndMake(outcome, error); };
+    FJob.OnEnd = [this](TMakeOutcome outcome, const std::string& error) {
+        EndMake(outcome, error);
+    };
 }
 
 void TGalleryBuild::EndMake(TMakeOutcome outcome, const std::string& error)
@@ -210,10 +230,14 @@ TBuildResult TGalleryBuild::Finish()
 int ExitStatusOf(TBuildResult result)
 {
     switch (result) {
-    case TBuildResult::Written: return ExitOk;
-    case TBuildResult::Interrupted: return ExitInterrupted;
-    case TBuildResult::PicturesMissing: return ExitPicturesMissing;
-    default: return ExitFailure;
+    case TBuildResult::Written:
+        return ExitOk;
+    case TBuildResult::Interrupted:
+        return ExitInterrupted;
+    case TBuildResult::PicturesMissing:
+        return ExitPicturesMissing;
+    default:
+        return ExitFailure;
     }
 }
 

@@ -1,5 +1,6 @@
 // Make of TComQorCSS1: the gallery folder apart from the resized pictures.
 #include "gallery/Assets.h"
+#include "gallery/BuildRecord.h"
 #include "gallery/ColorSettings.h"
 #include "gallery/ColumnPages.h"
 #include "gallery/ComQorCSS.h"
@@ -66,6 +67,7 @@ bool TComQorCSS1::Make()
     WritePage(*this, {FIndexLS, FKeyIndex, FKeyImg}, rsc);
     WriteCssFolder(*this, {FCSSLS, FKeyCSS}, rsc, FMakeWarnings);
     WriteScriptFolder(rsc, OutFolder, FJava, FMakeWarnings);
+    RecordBuildFiles(*this);
     return true;
 }
 
