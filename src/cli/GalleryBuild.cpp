@@ -4,8 +4,8 @@
 #include "cli/CommandLine.h"
 #include "cli/InterruptWatch.h"
 #include "gallery/BuildRecord.h"
-#include "gallery/GalleryMakeJob.h"
 #include "gallery/OutputNames.h"
+#include "gallery/GalleryMakeJob.h"
 #include "imagelist/CustomImgLS.h"
 #include "text/DrawWaterMark.h"
 #include "util/DelphiFormat.h"
@@ -160,13 +160,10 @@ void TGalleryBuild::ConnectEvents()
         FReported.insert(id);
         std::cerr << "\nwarning: " << FileAndReason(file, reason) << " (no picture written)\n";
     };
-    FJob.OnWriteFailed = [](TXEResizeCompo&, int, const std::string& file,
-                            const std::string& reason) {
+    FJob.OnWriteFailed = [](TXEResizeCompo&, int, const std::string& file, const std::string& reason) {
         std::cerr << "\n" << FileAndReason(file, reason) << '\n';
     };
-    FJob.OnEnd = [this](TMakeOutcome outcome, const std::string& error) {
-        EndMake(outcome, error);
-    };
+    FJob.OnEnd = [this](TMakeOutcome outcome, const std::string& error) { EndMake(outcome, error); };
 }
 
 void TGalleryBuild::EndMake(TMakeOutcome outcome, const std::string& error)
@@ -230,14 +227,10 @@ TBuildResult TGalleryBuild::Finish()
 int ExitStatusOf(TBuildResult result)
 {
     switch (result) {
-    case TBuildResult::Written:
-        return ExitOk;
-    case TBuildResult::Interrupted:
-        return ExitInterrupted;
-    case TBuildResult::PicturesMissing:
-        return ExitPicturesMissing;
-    default:
-        return ExitFailure;
+    case TBuildResult::Written: return ExitOk;
+    case TBuildResult::Interrupted: return ExitInterrupted;
+    case TBuildResult::PicturesMissing: return ExitPicturesMissing;
+    default: return ExitFailure;
     }
 }
 

@@ -13,31 +13,24 @@
 namespace qor {
 
 struct TBuildOptions {
-    std::string OutFolder; // empty: the project's OutFolder, else DocFolder
+    std::string OutFolder;           // empty: the project's OutFolder, else DocFolder
     std::optional<std::string> Html, Css, Title;
     std::optional<int> Id;
-    int Threads = 0; // 0: the number of processors, at least 2
+    int Threads = 0;                 // 0: the number of processors, at least 2
     bool SkipResize = false;
     bool CopySameSize = true;
     std::string Watermark;
     bool Demo = false;
     bool WrapperClasses = false;
-    bool Lazy = false; // pictures fetched on demand by the gallery script
+    bool Lazy = false;               // pictures fetched on demand by the gallery script
     bool Open = false;
     bool Quiet = false;
-    bool Force = false; // replace files in the folder that no build wrote
+    bool Force = false;              // replace files in the folder that no build wrote
 };
 
 // What a build ended with; the command's exit status follows from it.
 enum class TBuildResult {
-    Written,
-    NoPictures,
-    NoOutputFolder,
-    ForeignFiles,
-    NoScript,
-    WriteFailed,
-    Interrupted,
-    PicturesMissing
+    Written, NoPictures, NoOutputFolder, ForeignFiles, NoScript, WriteFailed, Interrupted, PicturesMissing
 };
 
 int ExitStatusOf(TBuildResult result);
