@@ -1017,8 +1017,16 @@
         <translation>Lap: %f s</translation>
     </message>
     <message>
-        <source>ギャラリーは作成されましたが、次のファイルを使えませんでした。</source>
-        <translation>The gallery was written, but these files could not be used:</translation>
+        <source>ギャラリーは作成されましたが、次の点を確かめてください。</source>
+        <translation>The gallery was written, but please check the following:</translation>
+    </message>
+    <message>
+        <source>出力先フォルダ %s には、このプログラムが作成していないファイルがあります:</source>
+        <translation>The output folder %s holds files that this program did not write:</translation>
+    </message>
+    <message>
+        <source>置き換えてもよろしいですか？</source>
+        <translation>Replace them?</translation>
     </message>
 </context>
 <context>

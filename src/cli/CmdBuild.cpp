@@ -14,7 +14,7 @@ const TOptionSpec BuildOptionSpec = {
     .ValueOptions = {"--pictures", "--out", "--template", "--set", "--html", "--css", "--title",
                      "--id", "--threads", "--watermark"},
     .FlagOptions = {"--skip-resize", "--copy-same-size", "--no-copy-same-size", "--demo",
-                    "--wrapper-classes", "--lazy", "--open", "--quiet"},
+                    "--wrapper-classes", "--lazy", "--open", "--quiet", "--force"},
 };
 
 int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int least, int most)
@@ -46,6 +46,7 @@ TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
     options.Lazy = parsed.Has("--lazy");
     options.Open = parsed.Has("--open");
     options.Quiet = parsed.Has("--quiet");
+    options.Force = parsed.Has("--force");
     return options;
 }
 

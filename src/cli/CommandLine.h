@@ -18,7 +18,8 @@ public:
 
 // Exit statuses of the program.
 // ExitPicturesMissing: the page was written but refers to pictures that could not be made,
-// or a file the gallery uses could not be copied or a project name could not be taken.
+// or a file the gallery uses could not be copied, a project name or colour could not be
+// taken, or a picture link runs a script when followed.
 enum TExitStatus { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitPicturesMissing = 3, ExitInterrupted = 130 };
 
 struct TParsedArgs {

@@ -9,11 +9,13 @@ const std::vector<TCommand>& Commands()
          "[PROJECT.qor] [PICTURE|FOLDER]... [--pictures PATH]... [--out DIR] [--template NAME]\n"
          "                 [--set Name=Value]... [--html NAME] [--css NAME] [--title TEXT] [--id N]\n"
          "                 [--threads N] [--skip-resize] [--copy-same-size|--no-copy-same-size]\n"
-         "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--lazy] [--open] [--quiet]",
+         "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--lazy] [--open] [--quiet]\n"
+         "                 [--force]",
          "write the gallery of a project, or of the standard settings and the pictures named (files\n"
          "      or folders, plainly or with --pictures, added after the project's pictures); prints\n"
-         "      the page's path last. Exit 3: the page was written but some pictures could not be\n"
-         "      made; 130: interrupted",
+         "      the page's path last. Files in the folder that no build wrote are replaced only with\n"
+         "      --force. Exit 3: the page was written but some pictures could not be made, or it\n"
+         "      names a setting or link in a warning; 130: interrupted",
          RunBuild},
         {"new", "PROJECT.qor [PICTURE|FOLDER]... [--pictures PATH]... [--template NAME]\n"
                 "                 [--set Name=Value]...",

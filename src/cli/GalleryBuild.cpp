@@ -3,6 +3,7 @@
 #include "cli/BuildProgress.h"
 #include "cli/CommandLine.h"
 #include "cli/InterruptWatch.h"
+#include "gallery/BuildRecord.h"
 #include "gallery/OutputNames.h"
 #include "gallery/GalleryMakeJob.h"
 #include "imagelist/CustomImgLS.h"
@@ -49,6 +50,8 @@ public:
 
 private:
     std::string OutputFolder() const;
+    // Files of the folder that no build wrote, named on standard error unless --force.
+    bool RefusesForeignFiles() const;
     void StoreProjectFields();
     void StartMake();
     void ConnectEvents();
@@ -85,6 +88,7 @@ TBuildResult TGalleryBuild::Run()
         return TBuildResult::NoOutputFolder;
     }
     FSettings.SetOutFolder(IncludeTrailingSeparator(out));
+    if (RefusesForeignFiles()) return TBuildResult::ForeignFiles;
     FProgress.emplace(ProgressStyleFor(FOptions.Quiet), FImgLS.Count());
     FProgress->Update(0);
     StartLap();
@@ -104,6 +108,19 @@ std::string TGalleryBuild::OutputFolder() const
     if (!FOptions.OutFolder.empty()) return ExpandHomeFolder(FOptions.OutFolder);
     if (!FSettings.OutFolder.empty()) return ExpandHomeFolder(FSettings.OutFolder);
     return Folders().DocFolder;
+}
+
+bool TGalleryBuild::RefusesForeignFiles() const
+{
+    if (FOptions.Force) return false;
+    TStringList foreign = ForeignFiles(FSettings);
+    if (foreign.empty()) return false;
+    std::cerr << "qorgallery build: " << FSettings.OutFolder
+              << " holds files that no gallery build wrote:\n";
+    for (const std::string& file : foreign)
+        std::cerr << "  " << file << '\n';
+    std::cerr << "Give --force to replace them.\n";
+    return true;
 }
 
 void TGalleryBuild::StoreProjectFields()

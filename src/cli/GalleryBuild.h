@@ -25,10 +25,13 @@ struct TBuildOptions {
     bool Lazy = false;               // pictures fetched on demand by the gallery script
     bool Open = false;
     bool Quiet = false;
+    bool Force = false;              // replace files in the folder that no build wrote
 };
 
 // What a build ended with; the command's exit status follows from it.
-enum class TBuildResult { Written, NoPictures, NoOutputFolder, NoScript, WriteFailed, Interrupted, PicturesMissing };
+enum class TBuildResult {
+    Written, NoPictures, NoOutputFolder, ForeignFiles, NoScript, WriteFailed, Interrupted, PicturesMissing
+};
 
 int ExitStatusOf(TBuildResult result);
 

@@ -2,22 +2,34 @@
 
 #include "util/DelphiFormat.h"
 
-#include <charconv>
-
 namespace qor {
 
 namespace {
 
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 int HexPair(std::string_view text, size_t at)
 {
     if (text.size() < at + 2) return 0;
-    int value = 0;
-    const char* first = text.data() + at;
-    auto [end, ec] = std::from_chars(first, first + 2, value, 16);
-    return ec == std::errc() && end == first + 2 ? value : 0;
+    int high = HexDigit(text[at]);
+    int low = HexDigit(text[at + 1]);
+    return high < 0 || low < 0 ? 0 : high * 16 + low;
 }
 
 } // namespace
+
+bool IsColorText(std::string_view text)
+{
+    for (char c : text)
+        if (HexDigit(c) < 0) return false;
+    return true;
+}
 
 TRgb ColorTextRgb(std::string_view text)
 {

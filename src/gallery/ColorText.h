@@ -1,7 +1,7 @@
 // The colour forms the writers put into pages and style sheets. A colour text is six
 // hexadecimal digits RRGGBB, optionally followed by two digits AA, the opacity in percent
-// (a text of fewer than eight characters is opaque, 100). A pair of digits that is not
-// hexadecimal, or missing, reads as 0.
+// (a text of fewer than eight characters is opaque, 100). A pair of characters that are not
+// both hexadecimal digits (a sign or a blank included), or missing, reads as 0.
 #pragma once
 
 #include "gallery/ComQorCSS.h"
@@ -18,6 +18,9 @@ struct TRgb {
     int Blue = 0;
 };
 
+// True when every character is a hexadecimal digit: the only texts written into a page or
+// style sheet as colours (the empty text is the unset colour).
+bool IsColorText(std::string_view text);
 TRgb ColorTextRgb(std::string_view text);
 int ColorTextOpacity(std::string_view text);
 

@@ -132,7 +132,8 @@ public:
     // A template that cannot be read or a file that cannot be written throws its error
     // naming the file; what was written before stays. A page or style-sheet name that is
     // not a plain file name is replaced by its default ("index.html", "style.css"); that and
-    // every asset that could not be copied are left in MakeWarnings.
+    // every asset that could not be copied are left in MakeWarnings. The files written are
+    // added to the folder's build record (BuildRecord.h).
     bool Make();
     const TMakeWarnings& MakeWarnings() const { return FMakeWarnings; }
 

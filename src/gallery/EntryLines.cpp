@@ -1,5 +1,6 @@
 #include "gallery/EntryLines.h"
 
+#include "gallery/MarkupText.h"
 #include "gallery/PageIndent.h"
 
 #include "util/DelphiFormat.h"
@@ -11,15 +12,15 @@ namespace {
 
 std::string TitleAttr(const std::string& text)
 {
-    return text.empty() ? std::string() : Format("title=\"%s\"", {text});
+    return text.empty() ? std::string() : Format("title=\"%s\"", {AttrValue(text)});
 }
 
 std::string Link(const TUserInfo& user)
 {
     if (!user.URL.empty())
         return Format("<a href=\"%s\" target=\"%s\" data-topic=\"%s\"></a>",
-                      {user.URL, user.Target, user.Topic});
-    if (!user.Topic.empty()) return Format("<a href=\"#\" data-topic=\"%s\" ></a>", {user.Topic});
+                      {AttrValue(user.URL), AttrValue(user.Target), AttrValue(user.Topic)});
+    if (!user.Topic.empty()) return Format("<a href=\"#\" data-topic=\"%s\" ></a>", {AttrValue(user.Topic)});
     return {};
 }
 

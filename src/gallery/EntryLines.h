@@ -1,6 +1,7 @@
 // The page lines of one picture as the built-in builder makes them: its line in the
-// slides list and its line in the thumbnail list. Texts go into the page exactly as the
-// user wrote them, markup included.
+// slides list and its line in the thumbnail list. Texts go into the page as the user wrote
+// them, markup included; in an attribute value a '"' is written "&quot;", so that the value
+// ends where the page means it to.
 #pragma once
 
 #include "imagelist/ThumbInfo.h"

@@ -1,9 +1,12 @@
 // Make of TComQorCSS1: the gallery folder apart from the resized pictures.
 #include "gallery/Assets.h"
+#include "gallery/BuildRecord.h"
+#include "gallery/ColorSettings.h"
 #include "gallery/ColumnPages.h"
 #include "gallery/ComQorCSS.h"
 #include "gallery/DemoPages.h"
 #include "gallery/PageWriter.h"
+#include "gallery/ScriptLinks.h"
 #include "gallery/StripPictures.h"
 #include "gallery/StyleSheetWriter.h"
 
@@ -58,10 +61,13 @@ bool TComQorCSS1::Make()
     LoadPageTemplate();
     KeepPlainName(HTML, "index.html", FMakeWarnings);
     KeepPlainName(StyleSheet, "style.css", FMakeWarnings);
+    KeepColorTexts(*this, FMakeWarnings);
+    WarnScriptLinks(*this, FMakeWarnings);
     fs::path rsc(FRscFolder);
     WritePage(*this, {FIndexLS, FKeyIndex, FKeyImg}, rsc);
     WriteCssFolder(*this, {FCSSLS, FKeyCSS}, rsc, FMakeWarnings);
     WriteScriptFolder(rsc, OutFolder, FJava, FMakeWarnings);
+    RecordBuildFiles(*this);
     return true;
 }
 

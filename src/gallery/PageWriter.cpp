@@ -1,6 +1,7 @@
 #include "gallery/PageWriter.h"
 
 #include "gallery/DemoPages.h"
+#include "gallery/MarkupText.h"
 #include "gallery/PageHeader.h"
 #include "gallery/PageIndent.h"
 #include "gallery/PageTemplate.h"
@@ -32,9 +33,9 @@ void ReplaceHeadLines(const TComQorCSS1& s, TStringList& lines, const TQorKeys& 
     ReplaceKeyLine(
         lines, head[HeadViewport],
         Tabs(1) + Format("<meta name=\"viewport\" content=\"width=%d\" />", {ViewportWidth(s)}));
-    ReplaceKeyLine(lines, head[HeadTitle], Tabs(1) + Format("<title>%s</title>", {s.PageTitle}));
+    ReplaceKeyLine(lines, head[HeadTitle], Tabs(1) + Format("<title>%s</title>", {TitleText(s.PageTitle)}));
     ReplaceKeyLine(lines, head[HeadStyleSheet],
-                   Tabs(1) + Format("<link rel=\"stylesheet\" href=\"css/%s\">", {s.StyleSheet}));
+                   Tabs(1) + Format("<link rel=\"stylesheet\" href=\"css/%s\">", {AttrValue(s.StyleSheet)}));
     ReplaceKeyLine(lines, head[HeadBackground],
                    Tabs(2) + Format("body {background:#%s;}", {s.BackGroundColorHex}));
     ReplaceKeyLine(lines, head[HeadScriptCall],

@@ -112,6 +112,59 @@ TEST_F(GalleryBuildTest, NamesTitleIdentifierWrapperClassesAndCounterReachTheGal
     EXPECT_EQ(counter.back(), " 12/12");
 }
 
+// What the gallery folder held before the build: another program's page or style sheet,
+// nothing, a file of the user's that a build does not write, or our own earlier build.
+struct TForeignCase {
+    const char* Name;
+    const char* Before;
+    std::vector<std::string> Options;
+    int Status;
+};
+
+class GalleryBuildForeignTest : public GalleryBuildTest,
+                                public testing::WithParamInterface<TForeignCase> {};
+
+TEST_P(GalleryBuildForeignTest, AFileNoBuildWroteIsReplacedOnlyWithForce)
+{
+    AddPictures(2, 40, 20);
+    const std::string before = GetParam().Before;
+    const std::string theirs = "<html>their own page</html>";
+    fs::create_directories(Gallery());
+    if (before == "earlier build") {
+        ASSERT_EQ(Build(Args()).Status, ExitOk);
+    } else if (before != "empty") {
+        FDir.Write("gallery/" + before, theirs);
+    }
+
+    TBuildRun run = Build(Args(GetParam().Options));
+    EXPECT_EQ(run.Status, GetParam().Status) << run.Err;
+    if (GetParam().Status == ExitFailure) {
+        EXPECT_EQ(run.Err, "qorgallery build: " + Gallery().string() +
+                               "/ holds files that no gallery build wrote:\n  " + before +
+                               "\nGive --force to replace them.\n");
+        EXPECT_EQ(ReadAll(Gallery() / before), theirs);
+        EXPECT_FALSE(fs::exists(SlideFile(Gallery(), 1)));
+    } else {
+        ExpectWritten(run, Page());
+        ExpectPictures(Gallery(), 2, true);
+        EXPECT_NE(ReadAll(Page()), theirs);
+        if (before == "notes.txt") {
+            EXPECT_EQ(ReadAll(Gallery() / before), theirs);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, GalleryBuildForeignTest,
+    testing::Values(TForeignCase{"TheirPage", "index.html", {}, ExitFailure},
+                    TForeignCase{"TheirStyleSheet", "css/style.css", {}, ExitFailure},
+                    TForeignCase{"TheirScript", "js/jquery.qorslider.min.js", {}, ExitFailure},
+                    TForeignCase{"TheirPageForced", "index.html", {"--force"}, ExitOk},
+                    TForeignCase{"Empty", "empty", {}, ExitOk},
+                    TForeignCase{"TheirNotes", "notes.txt", {}, ExitOk},
+                    TForeignCase{"EarlierBuild", "earlier build", {}, ExitOk}),
+    [](const testing::TestParamInfo<TForeignCase>& info) { return info.param.Name; });
+
 // --lazy changes the page only where a picture names its file: every thumbnail and every
 // slide but the first give it in data-src; the style sheet and the pictures stay the same.
 TEST_F(GalleryBuildTest, LazyNamesPicturesInDataSrcAndChangesNothingElse)

@@ -30,7 +30,17 @@ INSTANTIATE_TEST_SUITE_P(
                     TColorCase{"80808000", "808080", "128,128,128", "128,128,128,0.00"},
                     TColorCase{"ff800014", "ff8000", "255,128,0", "255,128,0,0.20"},
                     TColorCase{"", "", "0,0,0", "0,0,0,1.00"},
-                    TColorCase{"GG10", "GG10", "0,16,0", "0,16,0,1.00"}));
+                    TColorCase{"GG10", "GG10", "0,16,0", "0,16,0,1.00"},
+                    TColorCase{"-1-1-132", "-1-1-1", "0,0,0", "0,0,0,0.50"},
+                    TColorCase{" F+F10", " F+F10", "0,0,16", "0,0,16,1.00"}));
+
+TEST(ColorText, OnlyHexadecimalDigitsMakeAColourText)
+{
+    EXPECT_TRUE(IsColorText(""));
+    EXPECT_TRUE(IsColorText("09afAF64"));
+    for (const char* text : {"-F-F-F", "FFFFF ", "+FFFFF", "FFF'});", "0x1234", "FFFFFG"})
+        EXPECT_FALSE(IsColorText(text)) << text;
+}
 
 TEST(ColorText, OpacityNeedsEightCharacters)
 {

@@ -51,10 +51,11 @@ TEST(EntryLines, DescriptionWithoutTitleGivesContentOnly)
     EXPECT_EQ(lines.Slide.find("qo_span_h1"), std::string::npos);
 }
 
+// Markup stays markup; only the quote that would close the title attribute is a reference.
 TEST(EntryLines, MarkupInTextsIsWrittenUnescaped)
 {
     TEntryLines lines = BuildEntryLines(Texts("<b>Bold</b> & \"q\""), 1, 0);
-    EXPECT_NE(lines.Thumb.find("title=\"<b>Bold</b> & \"q\"\""), std::string::npos);
+    EXPECT_NE(lines.Thumb.find("title=\"<b>Bold</b> & &quot;q&quot;\""), std::string::npos);
     EXPECT_NE(lines.Slide.find("<p class=\"qo_span_h1\"><b>Bold</b> & \"q\"</p>"),
               std::string::npos);
 }

@@ -76,7 +76,8 @@ TEST_P(EveryCombination, WritesCompleteFolder)
     pictures.ConnectTo(s);
     ASSERT_TRUE(s.Make());
 
-    TStringList expected = {"css",
+    TStringList expected = {".qorgallery-files",
+                            "css",
                             "css/comment-bg.png",
                             "css/ctrl3stat.png",
                             "css/next_arrow.png",

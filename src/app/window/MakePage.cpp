@@ -5,6 +5,7 @@
 #include "app/listview/XEImgLS.h"
 #include "app/platform/MessageBox.h"
 #include "app/window/FrmSlider1.h"
+#include "gallery/BuildRecord.h"
 #include "gallery/OutputNames.h"
 #include "text/DrawWaterMark.h"
 #include "util/UnitMsg.h"
@@ -23,6 +24,35 @@
 namespace qor {
 
 using enum TCommandId;
+
+namespace {
+
+// Another program's page, style sheet, scripts or pictures in the output folder are replaced
+// only when the user agrees, once for the whole folder. The first names found stand for all.
+bool MayReplaceForeignFiles(QWidget* window, const TComQorCSS1& settings)
+{
+    TStringList foreign;
+    try {
+        foreign = ForeignFiles(settings);
+    } catch (const std::exception& e) {
+        ShowMsgBox(window, e.what(), mbOK, TMsgKind::Error);
+        return false;
+    }
+    if (foreign.empty()) return true;
+    constexpr size_t shown = 10;
+    std::string names;
+    for (size_t i = 0; i < foreign.size() && i < shown; ++i)
+        names += "\r" + foreign[i];
+    if (foreign.size() > shown) names += "\r…";
+    std::string text =
+        Format(TFrmSlider1::tr("出力先フォルダ %s には、このプログラムが作成していないファイルがあります:")
+                   .toStdString(),
+               {settings.OutFolder}) +
+        names + "\r" + TFrmSlider1::tr("置き換えてもよろしいですか？").toStdString();
+    return ShowMsgBox(window, text, mbYes | mbNo, TMsgKind::Confirmation) == mbYes;
+}
+
+} // namespace
 
 void TFrmSlider1::ConnectMakeCommands()
 {
@@ -67,6 +97,7 @@ void TFrmSlider1::ActMakeExecute()
     out = IncludeTrailingSeparator(out);
     EdOutDir->setText(QString::fromStdString(out));
     FQorCSS1.SetOutFolder(out);
+    if (!MayReplaceForeignFiles(this, FQorCSS1)) return;
     ProgressBar1->setMaximum(FXEImgLS1->Count());
     XEResize1EachResized(0);
     PnlProg->show();
@@ -118,13 +149,13 @@ void TFrmSlider1::EndMake(TMakeOutcome outcome, const std::string& error)
     OpenPendingProject();
 }
 
-// A name or asset the page could not take as the project asked would leave a gallery that
-// fails in the browser: the user hears of each one.
+// A name, colour or asset the page could not take as the project asked, or a link that runs
+// a script, would leave a gallery the user did not mean to publish: the user hears of each one.
 void TFrmSlider1::ShowMakeWarnings()
 {
     const TMakeWarnings& warnings = FMakeJob.Settings().MakeWarnings();
     if (warnings.empty()) return;
-    std::string text = tr("ギャラリーは作成されましたが、次のファイルを使えませんでした。").toStdString();
+    std::string text = tr("ギャラリーは作成されましたが、次の点を確かめてください。").toStdString();
     for (const TMakeWarning& warning : warnings) {
         ShowLog("%s: %s", {warning.File, warning.Reason});
         text += "\r" + warning.File + ": " + warning.Reason;

@@ -48,6 +48,8 @@ private slots:
     void BuildWritesTheWholeGalleryAndKeepsTheWindowResponsive();
     void AbortAfterAFewPicturesWritesNoPage();
     void AnEmptyListIsRefusedWithItsMessage();
+    void AnotherProgramsPageIsReplacedOnlyWhenTheUserAgrees_data();
+    void AnotherProgramsPageIsReplacedOnlyWhenTheUserAgrees();
 };
 
 void TWindowBuildTest::BuildWritesTheWholeGalleryAndKeepsTheWindowResponsive()
@@ -118,6 +120,42 @@ void TWindowBuildTest::AnEmptyListIsRefusedWithItsMessage()
     QCOMPARE(answers.Asked, std::vector<std::string>{GetMsgText(22)});
     QVERIFY(!window->Building());
     QCOMPARE(FilesIn(dir.Path()), 0);
+}
+
+void TWindowBuildTest::AnotherProgramsPageIsReplacedOnlyWhenTheUserAgrees_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("no") << int(mbNo);
+    QTest::newRow("yes") << int(mbYes);
+}
+
+void TWindowBuildTest::AnotherProgramsPageIsReplacedOnlyWhenTheUserAgrees()
+{
+    QFETCH(int, answer);
+    const std::string theirs = "<html>their own page</html>";
+    qortest::TempDir dir;
+    dir.Write("site/index.html", theirs);
+    auto window = NewWindow();
+    window->XEImgLS1().AssignFileLS(SamplePictures(2));
+    window->EdOutDir->setText(QString::fromStdString((dir / "site").string()));
+    TScriptedAnswers answers;
+    answers.Answers = {static_cast<TMsgButton>(answer)};
+    QSignalSpy ended(window.get(), &TFrmSlider1::MakeEnded);
+    window->ActMakeExecute();
+    QCOMPARE(answers.Asked.size(), size_t(1));
+    QVERIFY2(answers.Asked[0].find("\rindex.html\r") != std::string::npos, answers.Asked[0].c_str());
+    if (answer == mbNo) {
+        QVERIFY(!window->Building());
+        QCOMPARE(qortest::ReadAll(dir / "site/index.html"), theirs);
+        QCOMPARE(FilesIn(dir / "site/img"), 0);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 60000);
+    QVERIFY(qortest::ReadAll(dir / "site/index.html") != theirs);
+    // The folder holds our own build now: the next one asks nothing.
+    window->ActMakeExecute();
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 60000);
+    QCOMPARE(answers.Asked.size(), size_t(1));
 }
 
 QOR_QTEST_MAIN(TWindowBuildTest)

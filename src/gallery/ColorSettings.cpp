@@ -1,0 +1,47 @@
+#include "gallery/ColorSettings.h"
+
+#include "gallery/ColorText.h"
+
+namespace qor {
+
+namespace {
+
+struct TColorSetting {
+    const char* Name;
+    std::string TComQorCSS1::*Text;
+};
+
+using S = TComQorCSS1;
+
+const TColorSetting kColorSettings[] = {
+    {"BackGroundColorHex", &S::BackGroundColorHex},
+    {"ThumbBorderColorHex", &S::ThumbBorderColorHex},
+    {"GalleryFrameColorHex", &S::GalleryFrameColorHex},
+    {"ColorCommentText", &S::ColorCommentText},
+    {"ColorCommentShadow", &S::ColorCommentShadow},
+    {"ColorCommentBG", &S::ColorCommentBG},
+    {"ColorTopicText", &S::ColorTopicText},
+    {"ColorTopicShadow", &S::ColorTopicShadow},
+    {"ColorTopicBG", &S::ColorTopicBG},
+    {"ColorThumbTitleText", &S::ColorThumbTitleText},
+    {"ColorThumbTitleShadow", &S::ColorThumbTitleShadow},
+    {"ColorProgressBar", &S::ColorProgressBar},
+};
+
+} // namespace
+
+void KeepColorTexts(TComQorCSS1& s, TMakeWarnings& warnings)
+{
+    const TComQorCSS1 defaults;
+    for (const TColorSetting& setting : kColorSettings) {
+        std::string& text = s.*setting.Text;
+        if (IsColorText(text)) continue;
+        const std::string& fallback = defaults.*setting.Text;
+        warnings.push_back({text, std::string(setting.Name) + " is not a hexadecimal colour; " +
+                                      (fallback.empty() ? "no colour" : fallback) +
+                                      " is written instead"});
+        text = fallback;
+    }
+}
+
+} // namespace qor
