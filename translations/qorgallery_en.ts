@@ -286,6 +286,18 @@
         <translation>Page background color</translation>
     </message>
     <message>
+        <source>ページが宣言する言語(ja、en など)。読み上げソフトやギャラリーのボタン名が従います</source>
+        <translation>The language the page declares (ja, en, ...). Screen readers and the names of the gallery&apos;s buttons follow it</translation>
+    </message>
+    <message>
+        <source>テンプレートのまま(ja)</source>
+        <translation>As the template (ja)</translation>
+    </message>
+    <message>
+        <source>ページの言語</source>
+        <translation>Page language</translation>
+    </message>
+    <message>
         <source>ひな形選択時、サイズを変更しない</source>
         <translation>Keep size when choosing a template</translation>
     </message>

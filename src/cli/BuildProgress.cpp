@@ -1,6 +1,7 @@
 #include "cli/BuildProgress.h"
 
 #include "util/DelphiFormat.h"
+#include "util/LocalText.h"
 
 #include <cmath>
 #include <unistd.h>
@@ -29,7 +30,7 @@ std::string ProgressBarLine(int count, int total, double elapsedSeconds, int bar
     std::string line = "[" + std::string(filled, '#') + std::string(barWidth - filled, '.') + "] " +
                        Format("%3d/%d", {count, total});
     if (count > 0 && count < total)
-        line += "  " + Duration(elapsedSeconds / count * (total - count)) + " left";
+        line += "  " + LocalFormat("%s left", {Duration(elapsedSeconds / count * (total - count))});
     return line;
 }
 

@@ -5,6 +5,7 @@
 #include "imagelist/CustomImgLS.h"
 #include "util/XEComText.h"
 #include "util/XEInitPrj.h"
+#include "util/LocalText.h"
 
 namespace qor {
 
@@ -22,8 +23,7 @@ int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int lea
     int32_t value = 0;
     std::string text = parsed.Last(option);
     if (!TryStrToInt(text, value) || value < least || value > most)
-        throw EUsageError(option + " takes a number from " + std::to_string(least) + " to " +
-                          std::to_string(most) + ": " + text);
+        throw EUsageError(LocalFormat("%s takes a number from %d to %d: %s", {option, least, most, text}));
     return value;
 }
 
@@ -38,7 +38,7 @@ TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
     if (!parsed.All("--threads").empty()) options.Threads = PositiveNumber(parsed, "--threads", 1, 64);
     options.SkipResize = parsed.Has("--skip-resize");
     if (parsed.Has("--copy-same-size") && parsed.Has("--no-copy-same-size"))
-        throw EUsageError("--copy-same-size and --no-copy-same-size exclude each other");
+        throw EUsageError(LocalText("--copy-same-size and --no-copy-same-size exclude each other"));
     options.CopySameSize = !parsed.Has("--no-copy-same-size");
     options.Watermark = parsed.Last("--watermark");
     options.Demo = parsed.Has("--demo");
@@ -78,9 +78,9 @@ int RunBuild(const std::vector<std::string>& args)
 {
     TParsedArgs parsed = ParseArgs(args, BuildOptionSpec);
     TPlainArgs plain = SplitPlainArgs(parsed.Positional);
-    if (plain.Projects.size() > 1) throw EUsageError("build takes at most one project file");
+    if (plain.Projects.size() > 1) throw EUsageError(LocalText("build takes at most one project file"));
     if (plain.Projects.empty() && plain.Pictures.empty() && parsed.All("--pictures").empty())
-        throw EUsageError("build needs a project file or pictures");
+        throw EUsageError(LocalText("build needs a project file or pictures"));
     TBuildOptions options = BuildOptionsOf(parsed);
     TComQorCSS1 settings = SettingsOf(parsed, plain);
     return ExitStatusOf(RunGalleryBuild(settings, options));

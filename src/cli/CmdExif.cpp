@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "imaging/XEExif.h"
+#include "util/LocalText.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -39,12 +40,12 @@ void PrintExif(const std::filesystem::path& file)
 int RunExif(const std::vector<std::string>& args)
 {
     TParsedArgs parsed = ParseArgs(args, {});
-    if (parsed.Positional.empty()) throw EUsageError("exif takes at least one picture file");
+    if (parsed.Positional.empty()) throw EUsageError(LocalText("exif takes at least one picture file"));
     int status = ExitOk;
     for (const std::string& name : parsed.Positional) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(name, error)) {
-            std::cerr << "qorgallery exif: " << name << ": no such file\n";
+            std::cerr << "qorgallery exif: " << LocalFormat("%s: no such file", {name}) << '\n';
             status = ExitFailure;
             continue;
         }

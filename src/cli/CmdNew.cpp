@@ -1,8 +1,10 @@
 #include "cli/CommandLine.h"
 #include "cli/PictureArgs.h"
 #include "cli/ProjectSetup.h"
+#include "gallery/PageLanguage.h"
 #include "imagelist/CustomImgLS.h"
 #include "util/XEInitPrj.h"
+#include "util/LocalText.h"
 
 #include <filesystem>
 #include <iostream>
@@ -14,12 +16,12 @@ int RunNew(const std::vector<std::string>& args)
     TParsedArgs parsed =
         ParseArgs(args, {.ValueOptions = {"--pictures", "--template", "--set"}, .FlagOptions = {}});
     TPlainArgs plain = SplitPlainArgs(parsed.Positional);
-    if (plain.Projects.size() != 1) throw EUsageError("new takes one project file");
+    if (plain.Projects.size() != 1) throw EUsageError(LocalText("new takes one project file"));
     const std::string& fileName = plain.Projects[0];
     std::error_code ec;
     // A new project never replaces a file: that file may be someone's only copy of a gallery.
     if (std::filesystem::exists(fileName, ec))
-        throw EProjectSetupError(fileName + " already exists; use set to change it");
+        throw EProjectSetupError(LocalFormat("%s already exists; use set to change it", {fileName}));
 
     const std::string& rscFolder = Folders().RscFolder;
     TComQorCSS1 project = NewProjectFromStd(rscFolder);
@@ -31,9 +33,10 @@ int RunNew(const std::vector<std::string>& args)
     named.insert(named.end(), plain.Pictures.begin(), plain.Pictures.end());
     pictures.AssignFileLS(CollectPictures(named));
     project.AttrLS = pictures.GetAttrLS();
+    project.PageLanguage = NewProjectPageLanguage(UiLanguage());
     ApplySettings(project, parsed.All("--set"));
     project.SaveToFile(fileName);
-    std::cout << fileName << ": " << pictures.Count() << " pictures\n";
+    std::cout << LocalFormat("%s: %d pictures", {fileName, pictures.Count()}) << '\n';
     return ExitOk;
 }
 

@@ -3,6 +3,7 @@
 #include "imaging/PngCodec.h"
 #include "imaging/XEResize.h"
 #include "util/TextCodec.h"
+#include "util/LocalText.h"
 
 #include <charconv>
 #include <filesystem>
@@ -28,7 +29,7 @@ std::vector<int> Integers(const std::string& text, char separator, size_t count,
         if (values.size() < count && (at == end || *at++ != separator)) break;
     }
     if (values.size() != count || at != end)
-        throw EUsageError(std::string("bad ") + what + ": " + text);
+        throw EUsageError(LocalFormat("bad %s: %s", {what, text}));
     return values;
 }
 
@@ -51,22 +52,22 @@ TResizeRequest ParseRequest(const std::vector<std::string>& args)
         ParseArgs(args, {.ValueOptions = {"--size", "--angle", "--crop", "--quality"},
                          .FlagOptions = {"--no-exif"}});
     if (parsed.Positional.size() != 2)
-        throw EUsageError("resize takes an input and an output file");
+        throw EUsageError(LocalText("resize takes an input and an output file"));
     TResizeRequest r;
     r.in = parsed.Positional[0];
     r.out = parsed.Positional[1];
-    if (parsed.Last("--size").empty()) throw EUsageError("--size WxH is required");
+    if (parsed.Last("--size").empty()) throw EUsageError(LocalText("--size WxH is required"));
     std::vector<int> size = Integers(parsed.Last("--size"), 'x', 2, "size");
     r.width = size[0], r.height = size[1];
     if (r.width <= 0 || r.height <= 0 || r.width > kMaxPictureSide || r.height > kMaxPictureSide ||
         int64_t(r.width) * r.height > kMaxPicturePixels)
-        throw EUsageError("the size must be positive and within the picture limit");
+        throw EUsageError(LocalText("the size must be positive and within the picture limit"));
     if (!parsed.Last("--angle").empty())
         r.angle = Integers(parsed.Last("--angle"), ',', 1, "angle")[0];
     if (!parsed.Last("--quality").empty())
         r.quality = Integers(parsed.Last("--quality"), ',', 1, "quality")[0];
     if (r.quality < 1 || r.quality > 100)
-        throw EUsageError("the quality must lie between 1 and 100");
+        throw EUsageError(LocalText("the quality must lie between 1 and 100"));
     if (!parsed.Last("--crop").empty()) {
         std::vector<int> c = Integers(parsed.Last("--crop"), ',', 4, "crop");
         r.hasCrop = true;
@@ -91,7 +92,7 @@ int RunResize(const std::vector<std::string>& args)
     engine.SetUserAngleEx(r.angle, false);
     std::error_code error;
     if (!std::filesystem::is_regular_file(r.in, error)) {
-        std::cerr << "qorgallery resize: " << r.in << ": no such file\n";
+        std::cerr << "qorgallery resize: " << LocalFormat("%s: no such file", {r.in}) << '\n';
         return ExitFailure;
     }
     engine.SetFileName(r.in);
@@ -99,14 +100,16 @@ int RunResize(const std::vector<std::string>& args)
         if (engine.IsValidCrop(r.crop))
             engine.SetCropR(r.crop);
         else
-            std::cerr << "qorgallery resize: the crop does not lie inside the picture; using the "
-                         "centred crop\n";
+            std::cerr << "qorgallery resize: "
+                      << LocalText("the crop does not lie inside the picture; using the centred crop")
+                      << '\n';
     }
     TBmpScan output = engine.GetCropBmp(true);
     if (output.Empty()) {
-        std::cerr << "qorgallery resize: " << r.in
-                  << ": no picture (empty, or too thin for the aspect " << r.width << "x"
-                  << r.height << ")\n";
+        std::cerr << "qorgallery resize: "
+                  << LocalFormat("%s: no picture (empty, or too thin for the aspect %dx%d)",
+                                 {r.in, r.width, r.height})
+                  << '\n';
         return ExitFailure;
     }
     if (EndsWithPng(r.out))

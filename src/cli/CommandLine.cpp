@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "util/LocalText.h"
 
 namespace qor {
 
@@ -37,12 +38,12 @@ TParsedArgs ParseArgs(const std::vector<std::string>& args, const TOptionSpec& a
             } else if (i + 1 < args.size()) {
                 parsed.Values[name].push_back(args[++i]);
             } else {
-                throw EUsageError(name + " needs a value");
+                throw EUsageError(LocalFormat("%s needs a value", {name}));
             }
         } else if (accepted.FlagOptions.count(name) && eq == std::string::npos) {
             parsed.Flags.insert(name);
         } else {
-            throw EUsageError("unknown option " + arg);
+            throw EUsageError(LocalFormat("unknown option %s", {arg}));
         }
     }
     return parsed;

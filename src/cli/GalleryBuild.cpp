@@ -13,6 +13,7 @@
 #include "util/XEComFile.h"
 #include "util/XEComShell.h"
 #include "util/XEInitPrj.h"
+#include "util/LocalText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,6 +38,16 @@ std::string FileAndReason(const std::string& file, const std::string& reason)
 {
     std::string prefix = file + ": ";
     return reason.starts_with(prefix) ? reason : prefix + reason;
+}
+
+std::string Warning(const std::string& text)
+{
+    return LocalFormat("warning: %s", {text});
+}
+
+std::string NotWritten(const std::string& text)
+{
+    return LocalFormat("%s (no picture written)", {text});
 }
 
 class TGalleryBuild {
@@ -115,11 +126,11 @@ bool TGalleryBuild::RefusesForeignFiles() const
     if (FOptions.Force) return false;
     TStringList foreign = ForeignFiles(FSettings);
     if (foreign.empty()) return false;
-    std::cerr << "qorgallery build: " << FSettings.OutFolder
-              << " holds files that no gallery build wrote:\n";
+    std::cerr << "qorgallery build: "
+              << LocalFormat("%s holds files that no gallery build wrote:", {FSettings.OutFolder}) << '\n';
     for (const std::string& file : foreign)
         std::cerr << "  " << file << '\n';
-    std::cerr << "Give --force to replace them.\n";
+    std::cerr << LocalText("Give --force to replace them.") << '\n';
     return true;
 }
 
@@ -158,7 +169,7 @@ void TGalleryBuild::ConnectEvents()
     FJob.OnPictureFailed = [this](TXEResizeCompo&, int id, const std::string& file,
                                   const std::string& reason) {
         FReported.insert(id);
-        std::cerr << "\nwarning: " << FileAndReason(file, reason) << " (no picture written)\n";
+        std::cerr << '\n' << Warning(NotWritten(FileAndReason(file, reason))) << '\n';
     };
     FJob.OnWriteFailed = [](TXEResizeCompo&, int, const std::string& file, const std::string& reason) {
         std::cerr << "\n" << FileAndReason(file, reason) << '\n';
@@ -171,7 +182,7 @@ void TGalleryBuild::EndMake(TMakeOutcome outcome, const std::string& error)
     FOutcome = outcome;
     if (!error.empty()) std::cerr << '\n' << error << '\n';
     FProgress->Finish();
-    if (!FOptions.Quiet) std::cout << Format("Lap :%f秒", {GetLap() / 1000.0L}) << '\n';
+    if (!FOptions.Quiet) std::cout << LocalFormat("Lap: %f s", {GetLap() / 1000.0L}) << '\n';
     FDone = true;
 }
 
@@ -189,9 +200,8 @@ bool TGalleryBuild::WarnMissingPictures()
         // an earlier build, unless --skip-resize kept it on purpose.
         if (slideThere && (sourceThere || FOptions.SkipResize)) continue;
         missing = true;
-        std::cerr << "warning: " << source << ": "
-                  << (sourceThere ? "no picture made" : "file not found")
-                  << " (no picture written)\n";
+        std::string reason = LocalText(sourceThere ? "no picture made" : "file not found");
+        std::cerr << Warning(NotWritten(source + ": " + reason)) << '\n';
     }
     return missing;
 }
@@ -200,7 +210,7 @@ bool TGalleryBuild::WarnMakeProblems() const
 {
     const TMakeWarnings& warnings = FJob.Settings().MakeWarnings();
     for (const TMakeWarning& warning : warnings)
-        std::cerr << "warning: " << warning.File << ": " << warning.Reason << '\n';
+        std::cerr << Warning(warning.File + ": " + warning.Reason) << '\n';
     return !warnings.empty();
 }
 

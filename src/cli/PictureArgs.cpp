@@ -2,6 +2,7 @@
 
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
+#include "util/LocalText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -44,7 +45,7 @@ TStringList CollectPictures(const std::vector<std::string>& paths)
     for (const std::string& path : paths) {
         std::error_code ec;
         fs::file_status status = fs::status(path, ec);
-        if (!fs::exists(status)) throw EPictureArgError("no such file or folder: " + path);
+        if (!fs::exists(status)) throw EPictureArgError(LocalFormat("no such file or folder: %s", {path}));
         if (!fs::is_directory(status)) {
             files.push_back(fs::absolute(path).lexically_normal().string());
             continue;

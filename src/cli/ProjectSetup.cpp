@@ -3,6 +3,7 @@
 #include "cli/PropertyText.h"
 #include "gallery/DesignSettings.h"
 #include "gallery/TemplateList.h"
+#include "util/LocalText.h"
 
 namespace qor {
 
@@ -26,13 +27,13 @@ void ApplyTemplate(TComQorCSS1& settings, const std::string& rscFolder, const st
         }
         TComQorCSS1 design = TComQorCSS1::NewDialogSettings();
         if (!design.LoadFromFile(item.ProjectFile))
-            throw EProjectSetupError("template file missing: " + item.ProjectFile);
+            throw EProjectSetupError(LocalFormat("template file missing: %s", {item.ProjectFile}));
         CopyDesignSettings(design, settings, {.AsTemplate = true, .KeepSizes = !takeSizes});
         return;
     }
-    throw EProjectSetupError("no template named " + name +
-                             (names.empty() ? std::string(" (the resource folder has none)")
-                                            : " (templates: " + names + ")"));
+    throw EProjectSetupError(names.empty()
+                                 ? LocalFormat("no template named %s (the resource folder has none)", {name})
+                                 : LocalFormat("no template named %s (templates: %s)", {name, names}));
 }
 
 void ApplySettings(TComQorCSS1& settings, const std::vector<std::string>& assignments)
@@ -43,7 +44,7 @@ void ApplySettings(TComQorCSS1& settings, const std::vector<std::string>& assign
 TComQorCSS1 LoadProject(const std::string& fileName)
 {
     TComQorCSS1 project = TComQorCSS1::NewProjectSettings();
-    if (!project.LoadFromFile(fileName)) throw EProjectSetupError("no such project: " + fileName);
+    if (!project.LoadFromFile(fileName)) throw EProjectSetupError(LocalFormat("no such project: %s", {fileName}));
     return project;
 }
 

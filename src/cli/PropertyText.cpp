@@ -3,6 +3,7 @@
 #include "gallery/ProjectValues.h"
 #include "util/TextCodec.h"
 #include "util/XEComText.h"
+#include "util/LocalText.h"
 
 #include <cctype>
 #include <charconv>
@@ -42,13 +43,13 @@ std::string UnescapePropText(std::string_view text)
             i += 3;
             continue;
         }
-        if (rest.empty()) throw ESettingError("a backslash ends the value; write \\\\ for one");
+        if (rest.empty()) throw ESettingError(LocalText("a backslash ends the value; write \\\\ for one"));
         switch (rest[0]) {
         case '\\': out += '\\'; break;
         case 't': out += '\t'; break;
         case 'r': out += '\r'; break;
         case 'n': out += '\n'; break;
-        default: throw ESettingError("unknown escape \\" + std::string(1, rest[0]));
+        default: throw ESettingError(LocalFormat("unknown escape \\%s", {std::string(1, rest[0])}));
         }
         ++i;
     }
@@ -69,14 +70,14 @@ long double ParseExtended(const std::string& text)
     long double value = 0;
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        throw ESettingError("not a number: " + text);
+        throw ESettingError(LocalFormat("not a number: %s", {text}));
     return value;
 }
 
 int32_t ParseInteger(const std::string& text)
 {
     int32_t value = 0;
-    if (!TryStrToInt(text, value)) throw ESettingError("not an integer: " + text);
+    if (!TryStrToInt(text, value)) throw ESettingError(LocalFormat("not an integer: %s", {text}));
     return value;
 }
 
@@ -92,7 +93,7 @@ bool ParseBoolean(const std::string& text)
     std::string lower = AsciiLower(text);
     if (lower == "true" || lower == "1") return true;
     if (lower == "false" || lower == "0") return false;
-    throw ESettingError("not true or false: " + text);
+    throw ESettingError(LocalFormat("not true or false: %s", {text}));
 }
 
 // "Name[12]" → Name and 12; without brackets the index is -1.
@@ -100,19 +101,19 @@ std::pair<std::string_view, int> SplitIndex(std::string_view name)
 {
     if (!name.ends_with(']')) return {name, -1};
     size_t open = name.find('[');
-    if (open == std::string_view::npos) throw ESettingError("unmatched ] in " + std::string(name));
+    if (open == std::string_view::npos) throw ESettingError(LocalFormat("unmatched ] in %s", {name}));
     std::string digits(name.substr(open + 1, name.size() - open - 2));
     int32_t index = 0;
     if (digits.empty() || !std::isdigit(static_cast<unsigned char>(digits[0])) ||
         !TryStrToInt(digits, index))
-        throw ESettingError("not a list index: " + std::string(name));
+        throw ESettingError(LocalFormat("not a list index: %s", {name}));
     return {name.substr(0, open), index};
 }
 
 const TPublishedProp& RequireProp(std::string_view name)
 {
     const TPublishedProp* prop = FindPublishedProp(name);
-    if (!prop) throw ESettingError("no such property: " + std::string(name));
+    if (!prop) throw ESettingError(LocalFormat("no such property: %s", {name}));
     return *prop;
 }
 
@@ -124,7 +125,7 @@ void ApplyListSetting(const TPublishedProp& prop, TComQorCSS1& settings, std::st
         list.push_back(value);
     } else if (index >= 0) {
         if (index >= static_cast<int>(list.size()))
-            throw ESettingError(std::string(prop.Name) + " has no line " + std::to_string(index));
+            throw ESettingError(LocalFormat("%s has no line %d", {prop.Name, index}));
         list[index] = value;
     } else if (value.empty()) {
         list.clear();

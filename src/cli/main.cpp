@@ -3,6 +3,7 @@
 #include "gallery/ProjectStream.h"
 #include "util/UiLanguage.h"
 #include "util/XEInitPrj.h"
+#include "util/LocalText.h"
 
 #include <iostream>
 #include <malloc.h>
@@ -13,12 +14,13 @@ using namespace qor;
 
 void PrintHelp(std::ostream& out)
 {
-    out << "Usage: qorgallery COMMAND [ARGS]\n\nCommands:\n";
+    out << LocalText("Usage: qorgallery COMMAND [ARGS]") << "\n\n" << LocalText("Commands:") << '\n';
     for (const TCommand& command : Commands())
-        out << "  " << command.Name << ' ' << command.Usage << "\n      " << command.Summary
-            << '\n';
-    out << "\nExit status: 0 success, 1 failure, 2 usage.\n"
-           "The resource folder is $QORGALLERY_RSC, else rsc/ beside the program.\n";
+        out << "  " << command.Name << ' ' << command.Usage << "\n      "
+            << LocalText(command.Summary) << '\n';
+    out << '\n'
+        << LocalText("Exit status: 0 success, 1 failure, 2 usage.") << '\n'
+        << LocalText("The resource folder is $QORGALLERY_RSC, else rsc/ beside the program.") << '\n';
 }
 
 const TCommand* FindCommand(const std::string& name)
@@ -30,8 +32,8 @@ const TCommand* FindCommand(const std::string& name)
 
 void PrintCommandHelp(const TCommand& command, std::ostream& out)
 {
-    out << "Usage: qorgallery " << command.Name << ' ' << command.Usage << "\n\n"
-        << "  " << command.Summary << '\n';
+    out << LocalFormat("Usage: qorgallery %s %s", {command.Name, command.Usage}) << "\n\n"
+        << "  " << LocalText(command.Summary) << '\n';
 }
 
 bool AsksForHelp(const std::vector<std::string>& args)
@@ -52,8 +54,8 @@ int RunCommand(const TCommand& command, const std::vector<std::string>& args)
     try {
         return command.Run(args);
     } catch (const EUsageError& e) {
-        std::cerr << "qorgallery " << command.Name << ": " << e.what() << "\nUsage: qorgallery "
-                  << command.Name << ' ' << command.Usage << '\n';
+        std::cerr << "qorgallery " << command.Name << ": " << e.what() << '\n'
+                  << LocalFormat("Usage: qorgallery %s %s", {command.Name, command.Usage}) << '\n';
         return ExitUsage;
     } catch (const EProjectReadError& e) {
         std::cerr << "[Err] " << e.what() << '\n';
@@ -94,7 +96,7 @@ int main(int argc, char** argv)
     }
     const TCommand* command = FindCommand(args[0]);
     if (!command) {
-        std::cerr << "qorgallery: unknown command " << args[0] << "\n\n";
+        std::cerr << "qorgallery: " << LocalFormat("unknown command %s", {args[0]}) << "\n\n";
         PrintHelp(std::cerr);
         return ExitUsage;
     }

@@ -4,6 +4,7 @@
 
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
+#include "util/LocalText.h"
 
 #include <system_error>
 
@@ -18,8 +19,8 @@ fs::path ButtonSource(const fs::path& ctrl, const std::string& chosen, const cha
 {
     if (chosen.empty()) return ctrl / fallback;
     if (!IsPlainFileName(chosen)) {
-        warnings.push_back({chosen, std::string("not a file name of the ctrl folder; ") +
-                                        fallback + " is used instead"});
+        warnings.push_back(
+            {chosen, LocalFormat("not a file name of the ctrl folder; %s is used instead", {fallback})});
         return ctrl / fallback;
     }
     std::error_code ec;
@@ -36,7 +37,7 @@ void CopyOrWarn(const fs::path& source, const fs::path& dest, TMakeWarnings& war
 void WarnCopyFailures(const TStringList& failed, TMakeWarnings& warnings)
 {
     for (const std::string& file : failed)
-        warnings.push_back({file, "cannot be copied into the gallery"});
+        warnings.push_back({file, LocalText("cannot be copied into the gallery")});
 }
 
 TButtonSize CopyControlPictures(const TComQorCSS1& s, const fs::path& rscFolder,

@@ -1,6 +1,7 @@
 #include "gallery/ColorSettings.h"
 
 #include "gallery/ColorText.h"
+#include "util/LocalText.h"
 
 namespace qor {
 
@@ -37,9 +38,9 @@ void KeepColorTexts(TComQorCSS1& s, TMakeWarnings& warnings)
         std::string& text = s.*setting.Text;
         if (IsColorText(text)) continue;
         const std::string& fallback = defaults.*setting.Text;
-        warnings.push_back({text, std::string(setting.Name) + " is not a hexadecimal colour; " +
-                                      (fallback.empty() ? "no colour" : fallback) +
-                                      " is written instead"});
+        warnings.push_back({text, LocalFormat("%s is not a hexadecimal colour; %s is written instead",
+                                              {setting.Name, fallback.empty() ? LocalText("no colour")
+                                                                              : fallback})});
         text = fallback;
     }
 }

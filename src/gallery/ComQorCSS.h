@@ -93,6 +93,8 @@ public:
     // thumbnails name their file in data-src, so the gallery script fetches them on demand.
     bool LazyPictures = false;
     int32_t DemoWidth = 1200;
+    // The language the page declares in <html lang>; empty keeps the template's declaration.
+    std::string PageLanguage;
 
     // Carried besides the published properties: the object's name, its tag and its place
     // on the design surface of its window.

@@ -10,9 +10,10 @@ namespace qor {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> ProjectFields = {
+// The page's language belongs to its texts, not to its design: a template never changes it.
+constexpr std::array<std::string_view, 12> ProjectFields = {
     "OutFolder", "StyleSheet", "HTML", "PageTitle", "Identifier", "AttrLS", "Descriptions",
-    "SlideIdentifier", "SuppressWrapperNote", "DemoMode", "DemoWidth"};
+    "SlideIdentifier", "SuppressWrapperNote", "DemoMode", "DemoWidth", "PageLanguage"};
 constexpr std::array<std::string_view, 4> Sizes = {"ImageWidth", "ImageHeight", "ThumbWidth",
                                                    "ThumbHeight"};
 constexpr std::array<std::string_view, 4> KeptByTemplate = {"Responsive", "MinScale",

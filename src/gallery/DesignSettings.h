@@ -2,7 +2,7 @@
 // does: the standard settings into a new project, or a template over the current design.
 // The design is every published property except the project's own fields (OutFolder,
 // StyleSheet, HTML, PageTitle, Identifier, AttrLS, Descriptions, SlideIdentifier,
-// SuppressWrapperNote, DemoMode, DemoWidth).
+// SuppressWrapperNote, DemoMode, DemoWidth, PageLanguage).
 #pragma once
 
 #include "gallery/ComQorCSS.h"

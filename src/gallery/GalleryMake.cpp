@@ -5,12 +5,14 @@
 #include "gallery/ColumnPages.h"
 #include "gallery/ComQorCSS.h"
 #include "gallery/DemoPages.h"
+#include "gallery/PageLanguage.h"
 #include "gallery/PageWriter.h"
 #include "gallery/ScriptLinks.h"
 #include "gallery/StripPictures.h"
 #include "gallery/StyleSheetWriter.h"
 
 #include "util/XEComFile.h"
+#include "util/LocalText.h"
 
 #include <system_error>
 
@@ -47,7 +49,7 @@ void WriteCssFolder(const TComQorCSS1& s, const TStyleSheetTemplate& css, const 
 void KeepPlainName(std::string& name, const char* fallback, TMakeWarnings& warnings)
 {
     if (IsPlainFileName(name)) return;
-    warnings.push_back({name, std::string("not a plain file name; ") + fallback + " is written instead"});
+    warnings.push_back({name, LocalFormat("not a plain file name; %s is written instead", {fallback})});
     name = fallback;
 }
 
@@ -62,6 +64,7 @@ bool TComQorCSS1::Make()
     KeepPlainName(HTML, "index.html", FMakeWarnings);
     KeepPlainName(StyleSheet, "style.css", FMakeWarnings);
     KeepColorTexts(*this, FMakeWarnings);
+    KeepLanguageTag(*this, FMakeWarnings);
     WarnScriptLinks(*this, FMakeWarnings);
     fs::path rsc(FRscFolder);
     WritePage(*this, {FIndexLS, FKeyIndex, FKeyImg}, rsc);

@@ -4,6 +4,7 @@
 #include "gallery/MarkupText.h"
 #include "gallery/PageHeader.h"
 #include "gallery/PageIndent.h"
+#include "gallery/PageLanguage.h"
 #include "gallery/PageTemplate.h"
 #include "gallery/ScriptCall.h"
 #include "gallery/WrapperBlock.h"
@@ -63,6 +64,7 @@ TStringList ComposePage(const TComQorCSS1& s, const TPageTemplate& page,
     head.resize(HeadKeyTexts().size());
     wrapper.resize(WrapperKeyTexts().size());
     ReplaceHeadLines(s, lines, head, rscFolder);
+    if (!s.PageLanguage.empty()) DeclarePageLanguage(lines, s.PageLanguage);
     RemovePlaceholder(lines, wrapper);
     if (s.DemoMode)
         InsertDemoBlock(s, lines, head, wrapper);

@@ -10,7 +10,7 @@ using S = TComQorCSS1;
 using K = TPropKind;
 using W = TPropWritten;
 
-const std::array<TPublishedProp, 55> Table = {{
+const std::array<TPublishedProp, 56> Table = {{
     {"BackGroundColorHex", K::String, W::NotEmpty, &S::BackGroundColorHex},
     {"Identifier", K::String, W::NotEmpty, &S::Identifier},
     {"OutFolder", K::String, W::NotEmpty, &S::OutFolder},
@@ -66,6 +66,8 @@ const std::array<TPublishedProp, 55> Table = {{
     {"SuppressWrapperNote", K::Boolean, W::Always, &S::SuppressWrapperNote},
     {"DemoMode", K::Boolean, W::Always, &S::DemoMode},
     {"DemoWidth", K::Integer, W::Always, &S::DemoWidth},
+    // Stored after the older properties, and only when set, so older files and programs read.
+    {"PageLanguage", K::String, W::NotEmpty, &S::PageLanguage},
 }};
 
 } // namespace
@@ -84,8 +86,7 @@ const TPublishedProp* FindPublishedProp(std::string_view name)
 
 void AssignPublishedProps(TComQorCSS1& to, const TComQorCSS1& from)
 {
-    for (const TPublishedProp& prop : Table)
-        std::visit([&](auto member) { to.*member = from.*member; }, prop.Member);
+    for (const TPublishedProp& prop : Table) prop.Assign(to, from);
 }
 
 } // namespace qor

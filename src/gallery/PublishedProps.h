@@ -35,6 +35,15 @@ struct TPublishedProp {
     bool Bool(const TComQorCSS1& s) const { return s.*std::get<bool TComQorCSS1::*>(Member); }
     TStringList& List(TComQorCSS1& s) const { return s.*std::get<TStringList TComQorCSS1::*>(Member); }
     const TStringList& List(const TComQorCSS1& s) const { return s.*std::get<TStringList TComQorCSS1::*>(Member); }
+
+    void Assign(TComQorCSS1& to, const TComQorCSS1& from) const
+    {
+        std::visit([&](auto member) { to.*member = from.*member; }, Member);
+    }
+    bool Same(const TComQorCSS1& a, const TComQorCSS1& b) const
+    {
+        return std::visit([&](auto member) { return a.*member == b.*member; }, Member);
+    }
 };
 
 // Every stored published property in declaration order (the event OnMakeLIEntry, never

@@ -1,7 +1,7 @@
 #include "gallery/ScriptLinks.h"
 
 #include "imagelist/CustomImgLS.h"
-#include "util/DelphiFormat.h"
+#include "util/LocalText.h"
 
 namespace qor {
 
@@ -39,7 +39,7 @@ void WarnScriptLinks(const TComQorCSS1& s, TMakeWarnings& warnings)
         if (entry && IsScriptAddress(entry->user.URL))
             warnings.push_back(
                 {entry->user.URL,
-                 Format("the link of picture %d runs a script when followed", {i + 1})});
+                 LocalFormat("the link of picture %d runs a script when followed", {i + 1})});
     }
 }
 

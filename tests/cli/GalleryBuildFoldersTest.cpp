@@ -194,7 +194,7 @@ TEST(GalleryBuildWithoutScript, PicturesAreWrittenButThePageIsRefusedWithMessage
     fs::remove_all(js);
     fs::create_symlink(QOR_SOURCE_DIR "/rsc/js", js);
     EXPECT_EQ(run.Status, qor::ExitFailure);
-    EXPECT_NE(run.Err.find("システムファイルの一部が損傷しています。\nQorikaHTML5ギャラリーを再インストールしてください"),
+    EXPECT_NE(run.Err.find("Some system files are damaged.\nPlease reinstall Qorika HTML5 Gallery."),
               std::string::npos)
         << run.Err;
     EXPECT_TRUE(fs::exists(SlideFile(dir / "gallery", 1)));

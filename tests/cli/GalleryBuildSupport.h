@@ -117,7 +117,7 @@ struct TBuildRun {
     bool PrintedLap() const
     {
         for (const std::string& line : OutLines())
-            if (line.starts_with("Lap :") && line.ends_with("秒")) return true;
+            if (line.starts_with("Lap: ") && line.ends_with(" s")) return true;
         return false;
     }
 };

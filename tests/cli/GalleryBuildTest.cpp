@@ -195,8 +195,8 @@ TEST_F(GalleryBuildTest, DemoModeIsNotedAndTheDemoPageWritten)
     TBuildRun run = Build(Args({"--demo"}));
     ExpectWritten(run, Page());
     EXPECT_TRUE(run.Out.starts_with(
-        AsPrinted("環境設定-動作環境-□デモ出力モード が設定されています\r\r現在のギャラリー設定で"
-                  "、全ての遷移効果のデモページが出力されます.\n")))
+        AsPrinted("Settings - Environment - Demo output mode is on.\r\r"
+                  "A demo page of every transition is written with the current gallery settings.\n")))
         << run.Out;
     EXPECT_TRUE(fs::exists(Gallery() / "css" / "gallerydemo.css"));
     ExpectPictures(Gallery(), 2, true);
@@ -476,8 +476,7 @@ TEST_F(GalleryBuildTest, NoPicturesEndsWithMessage22AndWritesNothing)
     fs::create_directories(Pictures());
     TBuildRun run = Build(Args());
     EXPECT_EQ(run.Status, ExitFailure);
-    EXPECT_NE(run.Err.find(AsPrinted("画像が登録されていません。\r画像一覧でまず画像を登録して"
-                                     "ください。")),
+    EXPECT_NE(run.Err.find(AsPrinted("The project holds no pictures.\rAdd pictures in the picture list first.")),
               std::string::npos)
         << run.Err;
     EXPECT_FALSE(fs::exists(Gallery()));
@@ -490,8 +489,8 @@ TEST_F(GalleryBuildTest, AnOutputFolderThatCannotBeMadeEndsWithMessage24AndWrite
     fs::path folder = blocker / "gallery";
     TBuildRun run = Build(Args({}, folder));
     EXPECT_EQ(run.Status, ExitFailure);
-    EXPECT_NE(run.Err.find(AsPrinted("出力先フォルダ:\r" + folder.string() +
-                                     "\rが作成できません。出力先フォルダを指定し直してください。")),
+    EXPECT_NE(run.Err.find(AsPrinted("The output folder:\r" + folder.string() +
+                                     "\rcannot be created. Choose another output folder.")),
               std::string::npos)
         << run.Err;
     EXPECT_EQ(ReadAll(blocker), "a file");

@@ -51,7 +51,7 @@ TEST(PropertyText, ShowsEveryKindInItsForm)
     EXPECT_NE(shown.find("\nStartColor=16777215\n"), std::string::npos);
     EXPECT_NE(shown.find("\nShowButton=true\nImageQuality=80\n"), std::string::npos);
     EXPECT_NE(shown.find("\nOutFolder=\n"), std::string::npos);
-    EXPECT_NE(shown.find("DemoWidth=1200\nAttrLS[0]=a.jpg\\x19x\nAttrLS[1]=b.jpg\n"
+    EXPECT_NE(shown.find("DemoWidth=1200\nPageLanguage=\nAttrLS[0]=a.jpg\\x19x\nAttrLS[1]=b.jpg\n"
                          "Descriptions[0]=line\\tone\n"),
               std::string::npos);
     EXPECT_EQ(shown.rfind("BackGroundColorHex=FFFFFF\n", 0), 0u);

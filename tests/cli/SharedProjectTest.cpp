@@ -92,6 +92,7 @@ struct THostile {
                             .Target = "_blank\" onfocus=\"alert(8)"};
     std::string ScriptLink = " JavaScript:alert(9)";
     std::string DataLink = "data:text/html,<script>alert(10)</script>";
+    std::string Language = "en\" onload=\"alert(11)";
 };
 
 class SharedProjectTest : public testing::Test {
@@ -108,6 +109,7 @@ protected:
         s.ColorCommentText = "-F-F-F";
         s.ColorCommentBG = "-1-1-132";
         s.ShowTopic = true;
+        s.PageLanguage = h.Language;
         std::vector<qor::TUserInfo> users(3);
         users[0] = h.First;
         users[1].URL = h.ScriptLink;
@@ -154,6 +156,7 @@ TEST_F(SharedProjectTest, EveryTextStaysInItsPlaceAndNoScriptOfTheProjectRuns)
         }
     }
     EXPECT_EQ(parsed.Values("text", "title"), std::vector<std::string>{h.PageTitle});
+    EXPECT_EQ(parsed.Values("attr", "html", "lang"), std::vector<std::string>{"ja"});
     EXPECT_EQ(parsed.Values("text", "b"), std::vector<std::string>{"Bold"});
     EXPECT_EQ(parsed.Values("attr", "a", "href"),
               (std::vector<std::string>{h.First.URL, h.ScriptLink, h.DataLink}));
@@ -177,7 +180,7 @@ TEST_F(SharedProjectTest, EveryTextStaysInItsPlaceAndNoScriptOfTheProjectRuns)
     EXPECT_EQ(sheet.find("(-"), std::string::npos);
 
     EXPECT_EQ(run.Status, qor::ExitPicturesMissing);
-    for (const std::string& named : {h.ScriptLink, h.DataLink, h.Background, h.Border,
+    for (const std::string& named : {h.ScriptLink, h.DataLink, h.Background, h.Border, h.Language,
                                      std::string("-F-F-F"), std::string("-1-1-132")})
         EXPECT_NE(run.Err.find("warning: " + named + ": "), std::string::npos) << named << "\n"
                                                                                << run.Err;

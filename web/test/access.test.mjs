@@ -256,3 +256,22 @@ test('slides are labelled groups; a slide whose alt text is its file name takes 
     expectNoProblems(t, problems);
     await page.close();
 });
+
+test('a project in English declares it: the page says lang="en" and the carousel speaks English', { skip }, async (t) => {
+    const english = buildGallery(work, 'sample01_thumb', { count, extra: [...quick, 'PageLanguage=en'], name: 'lang-en' });
+    const japanese = buildGallery(work, 'sample01_thumb', { count, extra: quick, name: 'lang-ja' });
+    const lines = (out) => readFileSync(join(out, 'index.html'), 'utf8').split('\r\n');
+    const differing = lines(english).filter((line, k) => line !== lines(japanese)[k]);
+    t.assert.deepEqual(differing, ['<html lang="en">'], 'only the declaration differs');
+    for (const [out, expected] of [[english, ['en', 'Gallery', 'Next slide']], [japanese, ['ja', 'ギャラリー', '次のスライド']]]) {
+        const { page, problems } = await openSettled(out);
+        const names = await page.evaluate((sel) => [
+            document.documentElement.lang,
+            document.querySelector(sel).getAttribute('aria-label'),
+            document.querySelector(sel + ' .qo_navi_next').getAttribute('aria-label'),
+        ], wrapper);
+        t.assert.deepEqual(names, expected);
+        expectNoProblems(t, problems);
+        await page.close();
+    }
+});

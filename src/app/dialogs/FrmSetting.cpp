@@ -7,6 +7,7 @@
 #include "app/widgets/ColorButton.h"
 #include "app/widgets/GradientPanel.h"
 #include "gallery/ProjectStream.h"
+#include "gallery/PublishedProps.h"
 #include "util/XEComShell.h"
 #include "util/XEInitPrj.h"
 
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,6 +97,9 @@ TFrmSetting::TFrmSetting(QWidget* parent) : QDialog(parent)
     connect(ColorThumbBG2, &TColorButton::Changed, this, &TFrmSetting::ThumbBackChanged);
     connect(LSSample, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ApplyTemplateRow(LSSample->row(item)); });
+    connect(LSSample, &QListWidget::currentRowChanged, this, &TFrmSetting::TemplateRowChanged);
+    connect(LSSample, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ApplyTemplateRow(LSSample->row(item)); });
     connect(BtCheckUpdate, &QPushButton::clicked, this, &TFrmSetting::CheckUpdateRequested);
     connect(Button1, &QPushButton::clicked, this, &TFrmSetting::AssociateRequested);
     connect(BtRestore, &QPushButton::clicked, this, &TFrmSetting::RestoreFactoryStandard);
@@ -138,6 +143,8 @@ void TFrmSetting::Init(const TComQorCSS1& settings)
     FOK = false;
     QorCSS2Form(settings, false);
     FDesignAtOpen = settings;
+    FControlsAtOpen = settings;
+    ReadControls(*FControlsAtOpen);
     FOptionsAtOpen = Options();
 }
 
@@ -152,6 +159,7 @@ void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
         gdMinScale->setValue(s.MinScale);
         ChAutoSlideShow->setChecked(s.AutoSlideShow);
         slideshow_Interval->setValue(static_cast<double>(s.SlideshowInterval));
+        cbPageLanguage->setCurrentText(QString::fromStdString(s.PageLanguage));
     }
     ChShowButton->setChecked(s.ShowButton);
     if (QAbstractButton* header = rdPageHeader->button(s.ShowQorHeader)) header->setChecked(true);
@@ -191,7 +199,15 @@ void TFrmSetting::QorCSS2Form(const TComQorCSS1& s, bool applyingTemplate)
     ControllerChanged();
 }
 
-void TFrmSetting::Form2QorCSS(TComQorCSS1& s) const
+void TFrmSetting::Form2QorCSS(TComQorCSS1& settings) const
+{
+    TComQorCSS1 shown = settings;
+    ReadControls(shown);
+    for (const TPublishedProp& prop : PublishedProps())
+        if (!FControlsAtOpen || !prop.Same(shown, *FControlsAtOpen)) prop.Assign(settings, shown);
+}
+
+void TFrmSetting::ReadControls(TComQorCSS1& s) const
 {
     ParseSizeText(TextOf(cbImgSize), s.ImageWidth, s.ImageHeight);
     ParseSizeText(TextOf(cbThumbSize), s.ThumbWidth, s.ThumbHeight);
@@ -224,7 +240,6 @@ void TFrmSetting::Form2QorCSS(TComQorCSS1& s) const
     s.ShowThumbTitle = ChShowThumbTitle->isChecked();
     s.ThumbPolaroid = ChThumbPoraloid->isChecked();
     s.ThumbBorderWidth = ThumbBorderWidthFor(s.ThumbPolaroid, ThumbBorderWidth->value());
-    ThumbBorderWidth->setValue(s.ThumbBorderWidth);
     s.ThumbTitleHeight = GdThumbTitleHeight->value();
     s.ThumbTitleOffsetY = gdThumbTitleOffset->value();
     s.ThumbBorderColorHex = XEThumbBorderColor->RgbText();
@@ -233,6 +248,7 @@ void TFrmSetting::Form2QorCSS(TComQorCSS1& s) const
     s.AutoHideCtrl = ChAutoHideCtrl->isChecked();
     s.CtrlWidth = gdNumWidth->value();
     s.ShowQorHeader = std::max(0, rdPageHeader->checkedId());
+    s.PageLanguage = cbPageLanguage->currentText().trimmed().toStdString();
 }
 
 std::array<TColorButton*, 9> TFrmSetting::OpacityColorButtons() const
@@ -246,7 +262,8 @@ void TFrmSetting::RestoreStdSetting(TComQorCSS1& settings)
 {
     if (!LoadSettings(this, FWork, Folders().StdSettingFile)) return;
     QorCSS2Form(FWork, false);
-    Form2QorCSS(settings);
+    ReadControls(settings);
+    FControlsAtOpen = settings;
 }
 
 std::string TFrmSetting::StdOutFolder() const
@@ -304,6 +321,13 @@ bool TFrmSetting::ApplyTemplateRow(int row)
     return true;
 }
 
+void TFrmSetting::TemplateRowChanged(int row)
+{
+    // Only the user's keys move the row while the list has the focus without a button held;
+    // the options and a click move it too, and a click is applied by itemClicked.
+    if (LSSample->hasFocus() && QGuiApplication::mouseButtons() == Qt::NoButton) ApplyTemplateRow(row);
+}
+
 void TFrmSetting::ShowTemplatePreview(int row)
 {
     QPixmap preview = PictureOf(FTemplates[row].PreviewFile);
@@ -327,7 +351,7 @@ void TFrmSetting::SetDebugMode(bool on)
 
 void TFrmSetting::SaveWorkingCopy(const std::string& fileName)
 {
-    Form2QorCSS(FWork);
+    ReadControls(FWork);
     FWork.AttrLS.clear();
     FWork.SaveToFile(fileName);
 }

@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -42,7 +43,9 @@ public:
     // Fills the controls from settings; applyingTemplate keeps the sizes (while templates
     // leave them alone), the responsive and the slide-show settings.
     void QorCSS2Form(const TComQorCSS1& settings, bool applyingTemplate);
-    // Writes the controls into settings; the project's own fields keep their values.
+    // Writes what the user changed since Init into settings. A control left alone leaves its
+    // value as settings hold it, however the control rounds or limits it (2.25 seconds, an
+    // index beyond its list, an empty colour); the project's own fields keep their values.
     void Form2QorCSS(TComQorCSS1& settings) const;
     // Loads StdSettingFile into the dialog and applies it to settings; nothing happens when
     // it cannot be read.
@@ -113,10 +116,16 @@ private:
     void CloseWhenNoPopup();
 
     std::array<TColorButton*, 9> OpacityColorButtons() const;
+    // Every control's value into settings.
+    void ReadControls(TComQorCSS1& settings) const;
+    // Applies a template row chosen with the keyboard; a click applies through itemClicked.
+    void TemplateRowChanged(int row);
 
     TComQorCSS1 FWork = TComQorCSS1::NewDialogSettings();
     TComQorCSS1 FDesignAtOpen = TComQorCSS1::NewDialogSettings();
     TSettingOptions FOptionsAtOpen;
+    // What the controls read when Init showed the project; none before the first Init.
+    std::optional<TComQorCSS1> FControlsAtOpen;
     std::string FSamplesFolder;
     std::vector<TTemplateItem> FTemplates;
     std::string FProjectFileName;
@@ -142,6 +151,7 @@ public:
     QDoubleSpinBox* slideshow_Interval = nullptr;
     QCheckBox* ChAutoSlideShow = nullptr;
     TColorButton* XEBackGroundColor = nullptr;
+    QComboBox* cbPageLanguage = nullptr;
     QCheckBox* ChIgnoreSampleSize = nullptr;
     QListWidget* LSSample = nullptr;
     QLabel* XESample = nullptr;

@@ -111,7 +111,7 @@ QWidget* TFrmSetting::BuildBasicTab()
     cbFrame = NewCombo(tab, "cbFrame", {tr("なし"), tr("影"), tr("フレーム")}, 2);
     form->addRow(tr("ギャラリーの枠飾り"), cbFrame);
     XEGalleryFrameColor = NewColor(tab, "XEGalleryFrameColor", false, "F0F0F0");
-    XEGalleryFrameColor->setToolTip(tr("縁飾りにフレームを指定した時のみ有効"));
+    XEGalleryFrameColor->SetHint(tr("縁飾りにフレームを指定した時のみ有効"));
     PnFrameColor = Row(tab, {new QLabel(tr("フレーム色"), tab), XEGalleryFrameColor});
     PnFrameColor->setObjectName("PnFrameColor");
     form->addRow(PnFrameColor);
@@ -124,6 +124,10 @@ QWidget* TFrmSetting::BuildBasicTab()
     form->addRow(ChAutoSlideShow, WithUnit(slideshow_Interval, tr("秒")));
     XEBackGroundColor = NewColor(tab, "XEBackGroundColor", false, "FFFFFF");
     form->addRow(tr("ページの背景色"), XEBackGroundColor);
+    cbPageLanguage = NewCombo(tab, "cbPageLanguage", {QString(), "ja", "en"}, 0, true,
+                              tr("ページが宣言する言語(ja、en など)。読み上げソフトやギャラリーのボタン名が従います"));
+    cbPageLanguage->lineEdit()->setPlaceholderText(tr("テンプレートのまま(ja)"));
+    form->addRow(tr("ページの言語"), cbPageLanguage);
     ChIgnoreSampleSize = NewCheck(tab, "ChIgnoreSampleSize", tr("ひな形選択時、サイズを変更しない"),
                                   true, tr("ひな形選択時、現在の画像サイズを変更しません。"));
     form->addRow(ChIgnoreSampleSize);

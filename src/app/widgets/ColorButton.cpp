@@ -81,7 +81,14 @@ void TColorButton::ShowValue()
 {
     setIcon(QIcon(Swatch(ToQColor())));
     if (FWithOpacity) setText(QStringLiteral("%1%").arg(FValue.Opacity));
-    setToolTip(QString::fromStdString(FWithOpacity ? FValue.RgbaText() : FValue.RgbText()));
+    QString text = QString::fromStdString(FWithOpacity ? FValue.RgbaText() : FValue.RgbText());
+    setToolTip(FHint.isEmpty() ? text : FHint + '\n' + text);
+}
+
+void TColorButton::SetHint(const QString& hint)
+{
+    FHint = hint;
+    ShowValue();
 }
 
 } // namespace qor

@@ -24,6 +24,8 @@ public:
     void SetText6(std::string_view rrggbb) { SetValue(TColorValue::FromText(rrggbb.substr(0, 6))); }
     void SetText8(std::string_view rrggbbaa) { SetValue(TColorValue::FromText(rrggbbaa)); }
     QColor ToQColor() const;
+    // A hint shown above the colour's text in the tool tip.
+    void SetHint(const QString& hint);
 
     // The picker, while it is open.
     bool IsPopupOpen() const;
@@ -41,6 +43,7 @@ private:
 
     bool FWithOpacity;
     TColorValue FValue;
+    QString FHint;
     QPointer<QColorDialog> FPopup;
 };
 

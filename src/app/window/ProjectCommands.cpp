@@ -7,6 +7,7 @@
 #include "app/window/FrmSlider1.h"
 #include "app/window/HistoryRowDelegate.h"
 #include "app/window/ProjectNames.h"
+#include "gallery/PageLanguage.h"
 #include "gallery/PublishedProps.h"
 #include "util/UnitMsg.h"
 #include "util/FreedesktopTrash.h"
@@ -293,6 +294,7 @@ void TFrmSlider1::StartUntitledProject()
     FLoadedSlideIdentifier = gdSlideIdentifier->value();
     FFrmSetting->Form2QorCSS(FQorCSS1);
     FQorCSS1.SetOutFolder(FFrmSetting->StdOutFolder());
+    FQorCSS1.PageLanguage = NewProjectPageLanguage(UiLanguage());
     EdOutDir->setText(QString::fromStdString(FQorCSS1.OutFolder));
     ApplyImageAspect(true);
     ShowPage(TabImgLS);

@@ -4,7 +4,9 @@
 #include "app/widgets/ClickLabel.h"
 #include "app/widgets/ColorButton.h"
 #include "app/widgets/GradientPanel.h"
+#include "cli/PropertyText.h"
 #include "gallery/ProjectStream.h"
+#include "gallery/PublishedProps.h"
 #include "util/XEInitPrj.h"
 
 #include <QButtonGroup>
@@ -18,8 +20,13 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 using namespace qor;
@@ -91,6 +98,28 @@ int TemplateRow(const std::string& name)
     return -1;
 }
 
+// A project whose every published value is drawn at random among values the project reader
+// accepts: odd seconds, indexes beyond their lists, empty and short colour texts, any text.
+TComQorCSS1 RandomProject(std::mt19937& random)
+{
+    static const std::vector<std::string> texts = {"", "000000", "FFFFFF", "A0B0C064", "ABC",
+                                                   "-F-F-F", "en", "x y", "名前", "01-next.png"};
+    static const std::vector<long double> seconds = {0.0L, 0.05L, 1.0L, 2.25L, 3.333L, 7.5L, 150.0L};
+    auto pick = [&](auto& values) { return values[random() % values.size()]; };
+    TComQorCSS1 project = TComQorCSS1::NewProjectSettings();
+    for (const TPublishedProp& prop : PublishedProps()) {
+        switch (prop.Kind) {
+        case TPropKind::String: prop.Str(project) = pick(texts); break;
+        case TPropKind::Integer: prop.Int(project) = static_cast<int32_t>(random() % 2000) - 100; break;
+        case TPropKind::Colour: prop.Int(project) = static_cast<int32_t>(random() & 0xFFFFFF); break;
+        case TPropKind::Extended: prop.Ext(project) = pick(seconds); break;
+        case TPropKind::Boolean: prop.Bool(project) = random() % 2 == 0; break;
+        case TPropKind::Strings: prop.List(project) = {pick(texts)}; break;
+        }
+    }
+    return project;
+}
+
 TComQorCSS1 ProjectWithDesign()
 {
     TComQorCSS1 project = TComQorCSS1::NewProjectSettings();
@@ -114,7 +143,8 @@ private slots:
     void EveryDesignSettingGoesThroughTheControlsAndBack()
     {
         TFrmSetting dialog;
-        dialog.Init(ProjectWithDesign());
+        dialog.Init(TComQorCSS1::NewProjectSettings());
+        dialog.QorCSS2Form(ProjectWithDesign(), false);
         TComQorCSS1 out = TComQorCSS1::NewProjectSettings();
         out.OutFolder = "/tmp/gallery/";
         out.PageTitle = "Kept";
@@ -129,6 +159,70 @@ private slots:
         expected.DemoMode = true;
         QCOMPARE(WriteProjectStream(out), WriteProjectStream(expected));
         QCOMPARE(out.DemoMode, true);
+    }
+
+    // One pass through the dialog with OK and no control touched changes no value of any
+    // project read from a file; a control the user changes changes its value only.
+    void OkWithoutChangesKeepsEveryValueOfRandomProjects()
+    {
+        QTemporaryDir folder;
+        std::mt19937 random(20261210);
+        TFrmSetting dialog;
+        const int projects = 300;
+        for (int i = 0; i < projects; ++i) {
+            std::string file = folder.filePath(QString("p%1.qor").arg(i)).toStdString();
+            RandomProject(random).SaveToFile(file);
+            TComQorCSS1 read = TComQorCSS1::NewProjectSettings();
+            QVERIFY(read.LoadFromFile(file));
+            TComQorCSS1 passed = read;
+            dialog.Init(passed);
+            dialog.accept();
+            dialog.Form2QorCSS(passed);
+            QCOMPARE(FormatAllProps(passed), FormatAllProps(read));
+            dialog.Init(passed);
+            dialog.ChShowTopic->setChecked(!read.ShowTopic);
+            dialog.Form2QorCSS(passed);
+            TComQorCSS1 expected = read;
+            expected.ShowTopic = !read.ShowTopic;
+            QCOMPARE(FormatAllProps(passed), FormatAllProps(expected));
+        }
+    }
+
+    // Keys choose a template as a click does; the frame colour keeps its hint; the page
+    // language is the project's, typed or chosen, and a template never changes it.
+    void KeyboardTemplatesHintsAndThePageLanguage()
+    {
+        TFrmSetting dialog;
+        TComQorCSS1 project = ProjectWithDesign();
+        project.ControllerType = 0;
+        dialog.Init(project);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const int dots = TemplateRow("sample03_dot");
+        QVERIFY(dots > 0);
+        dialog.LSSample->setFocus();
+        dialog.LSSample->setCurrentRow(0);
+        for (int row = dialog.LSSample->currentRow(); row < dots; ++row)
+            QTest::keyClick(dialog.LSSample, Qt::Key_Down);
+        QCOMPARE(dialog.LSSample->currentRow(), dots);
+        QCOMPARE(dialog.cbController->currentIndex(), 2);
+        QTest::keyClick(dialog.LSSample, Qt::Key_Up);
+        QTest::keyClick(dialog.LSSample, Qt::Key_Down);
+        dialog.cbController->setCurrentIndex(0);
+        QTest::keyClick(dialog.LSSample, Qt::Key_Return);
+        QCOMPARE(dialog.cbController->currentIndex(), 2);
+
+        dialog.cbFrame->setCurrentIndex(2);
+        dialog.XEGalleryFrameColor->SetText6("123456");
+        QVERIFY(dialog.XEGalleryFrameColor->toolTip().contains(QStringLiteral("縁飾りにフレームを指定した時のみ有効")));
+
+        QCOMPARE(dialog.cbPageLanguage->currentText(), QString());
+        dialog.cbPageLanguage->lineEdit()->setText("pt-BR");
+        dialog.Form2QorCSS(project);
+        QCOMPARE(project.PageLanguage, std::string("pt-BR"));
+        dialog.Init(project);
+        dialog.ApplyTemplateRow(0);
+        QCOMPARE(dialog.cbPageLanguage->currentText(), QString("pt-BR"));
     }
 
     void OkWritesTheDesignWithoutPicturesToTheStandardFile()
@@ -169,10 +263,11 @@ private slots:
     {
         TFrmSetting dialog;
         TComQorCSS1 project = ProjectWithDesign();
-        project.ThumbPolaroid = true;
+        project.ThumbPolaroid = false;
         project.ThumbBorderWidth = 0;
         dialog.Init(project);
         QCOMPARE(dialog.ThumbBorderWidth->value(), 0);
+        dialog.ChThumbPoraloid->setChecked(true);
         dialog.BtOK->click();
         dialog.Form2QorCSS(project);
         QCOMPARE(project.ThumbBorderWidth, 2);
@@ -245,10 +340,17 @@ private slots:
         project.TransitIndex = -4;
         project.CommentPosIndex = 6;
         dialog.Init(project);
+        QCOMPARE(dialog.cbController->currentIndex(), 3);
+        QCOMPARE(dialog.cbTransit->currentIndex(), 0);
+        QCOMPARE(dialog.cbCmtPos->currentIndex(), 5);
+        // Shown as the nearest item, kept as the file has it until the user chooses.
         dialog.Form2QorCSS(project);
-        QCOMPARE(project.ControllerType, 3);
-        QCOMPARE(project.TransitIndex, 0);
-        QCOMPARE(project.CommentPosIndex, 5);
+        QCOMPARE(project.ControllerType, 9);
+        QCOMPARE(project.TransitIndex, -4);
+        dialog.cbTransit->setCurrentIndex(2);
+        dialog.Form2QorCSS(project);
+        QCOMPARE(project.TransitIndex, 2);
+        QCOMPARE(project.CommentPosIndex, 6);
     }
 
     void UnreadableSizeTextKeepsTheSize()

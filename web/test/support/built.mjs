@@ -34,7 +34,9 @@ export function buildGallery(work, template, { count = 7, extra = [], flags = []
     const out = join(work, name);
     rmSync(out, { recursive: true, force: true });
     rmSync(project, { force: true });
-    execFileSync(tool, ['new', project, '--template', template, '--set', 'TransitDuration=0.5', ...extra.flatMap((s) => ['--set', s])]);
+    // The templates' own language unless a test sets another: a new project would take the
+    // language of the user's locale.
+    execFileSync(tool, ['new', project, '--template', template, '--set', 'TransitDuration=0.5', '--set', 'PageLanguage=', ...extra.flatMap((s) => ['--set', s])]);
     const lines = Array.from({ length: count }, (_, i) => 'AttrLS+=' + pictureLine(work, i + 1, texts[i + 1]));
     execFileSync(tool, ['set', project, ...lines]);
     execFileSync(tool, ['build', project, '--out', out, '--id', '1', '--quiet', ...flags], { stdio: ['ignore', 'ignore', 'inherit'] });
