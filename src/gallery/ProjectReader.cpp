@@ -3,6 +3,7 @@
 #include "gallery/PublishedProps.h"
 
 #include "util/DelphiFormat.h"
+#include "util/LocalText.h"
 #include "util/TextCodec.h"
 
 #include <cstring>
@@ -11,9 +12,20 @@ namespace qor {
 
 namespace {
 
-const std::string InvalidStream = "ストリーム形式が無効です";
-const std::string ReadError = "ストリームからの読み取りエラー";
-const std::string InvalidValue = "プロパティ値が無効です";
+std::string InvalidStream()
+{
+    return LocalText("Invalid stream format");
+}
+
+std::string ReadError()
+{
+    return LocalText("Stream read error");
+}
+
+std::string InvalidValue()
+{
+    return LocalText("Invalid property value");
+}
 
 // Thrown inside a property and framed with the object and property name by the caller.
 struct EInvalidValue {};
@@ -58,7 +70,7 @@ public:
 private:
     void Need(size_t n)
     {
-        if (n > FBytes.size() - FPos) throw EProjectReadError(ReadError);
+        if (n > FBytes.size() - FPos) throw EProjectReadError(ReadError());
     }
 
     std::string_view FBytes;
@@ -74,14 +86,14 @@ size_t StreamStart(std::string_view bytes)
     if (head.size() > 32 && std::memcmp(head.data(), emptyEntry, 16) == 0 &&
         head.substr(16, 16).find_first_not_of('\0') == std::string_view::npos) {
         if (head.size() < 44 || at(40) != 0xFF || at(41) != 0xFF || at(42) != 0x0A || at(43) != 0)
-            throw EProjectReadError(InvalidStream);
+            throw EProjectReadError(InvalidStream());
         uint32_t headerSize = at(36) | (at(37) << 8) | (at(38) << 16) | (static_cast<uint32_t>(at(39)) << 24);
         return 32 + static_cast<size_t>(headerSize);
     }
     if (head.size() < 3 || at(0) != 0xFF || at(1) != 0x0A || at(2) != 0x00)
-        throw EProjectReadError(InvalidStream);
+        throw EProjectReadError(InvalidStream());
     size_t zero = head.find('\0', 3);
-    if (zero == std::string_view::npos) throw EProjectReadError(InvalidStream);
+    if (zero == std::string_view::npos) throw EProjectReadError(InvalidStream());
     return zero + 7;
 }
 
@@ -208,7 +220,7 @@ bool ApplyEntry(TStreamReader& r, const std::string& name, TComQorCSS1& s)
 
 std::string Framed(const TComQorCSS1& s, const std::string& entry, const std::string& reason)
 {
-    return Format("%s%s%s の読み取り中のエラー : %s", {s.Name, ".", entry, reason});
+    return LocalFormat("Error reading %s%s%s: %s", {s.Name, ".", entry, reason});
 }
 
 } // namespace
@@ -216,8 +228,8 @@ std::string Framed(const TComQorCSS1& s, const std::string& entry, const std::st
 void ReadProjectStream(std::string_view bytes, TComQorCSS1& settings)
 {
     size_t start = StreamStart(bytes);
-    if (start > bytes.size()) throw EProjectReadError(ReadError);
-    if (bytes.substr(start, 4) != "TPF0") throw EProjectReadError(InvalidStream);
+    if (start > bytes.size()) throw EProjectReadError(ReadError());
+    if (bytes.substr(start, 4) != "TPF0") throw EProjectReadError(InvalidStream());
     TStreamReader r(bytes, start + 4);
     if ((r.Peek() & 0xF0) == 0xF0) {
         uint8_t flags = r.Byte();
@@ -225,7 +237,7 @@ void ReadProjectStream(std::string_view bytes, TComQorCSS1& settings)
             try {
                 ReadIntegerValue(r, r.Byte());
             } catch (const EInvalidValue&) {
-                throw EProjectReadError(InvalidValue);
+                throw EProjectReadError(InvalidValue());
             }
         }
     }
@@ -237,11 +249,11 @@ void ReadProjectStream(std::string_view bytes, TComQorCSS1& settings)
         try {
             known = ApplyEntry(r, name, settings);
         } catch (const EInvalidValue&) {
-            throw EProjectReadError(Framed(settings, name, InvalidValue));
+            throw EProjectReadError(Framed(settings, name, InvalidValue()));
         }
         if (!known)
             throw EProjectReadError(
-                Framed(settings, name, Format("プロパティ %s が存在しません", {LastPart(name)})));
+                Framed(settings, name, LocalFormat("Property %s does not exist", {LastPart(name)})));
     }
     r.Byte(); // end of the property list
     r.Byte(); // end of the (always empty) list of contained objects

@@ -90,6 +90,12 @@ const std::map<std::string_view, std::string_view>& JapaneseTexts()
         {"file not found", "ファイルがありません"},
         {"Lap: %f s", "Lap :%f秒"},
         {"%s left", "残り %s"},
+        // a project file that cannot be read, also shown by the window
+        {"Invalid stream format", "ストリーム形式が無効です"},
+        {"Stream read error", "ストリームからの読み取りエラー"},
+        {"Invalid property value", "プロパティ値が無効です"},
+        {"Error reading %s%s%s: %s", "%s%s%s の読み取り中のエラー : %s"},
+        {"Property %s does not exist", "プロパティ %s が存在しません"},
         // warnings of the build, also shown by the window
         {"not a file name of the ctrl folder; %s is used instead",
          "ctrl フォルダのファイル名ではありません。代わりに %s を使います"},

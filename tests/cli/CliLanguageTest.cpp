@@ -61,6 +61,7 @@ protected:
         for (int i = 1; i <= 3; ++i)
             WritePicture(FDir / "pictures" / qor::Format("p%d.jpg", {i}), 200, 100, i);
         FDir.Write("foreign/index.html", "<p>someone else's page</p>");
+        FDir.Write("damaged.qor", "not a project");
         // A project whose picture has gone and whose colour is no colour.
         WritePicture(FDir / "gone.jpg", 200, 100, 4);
         Run("LANG=C", "new '" + Path("named.qor") + "' '" + Path("gone.jpg") + "'");
@@ -90,7 +91,7 @@ protected:
         std::vector<std::string> calls = {
             "", "--help", "frobnicate", "build --bogus", "build --threads 99 x.jpg",
             "build a.qor b.qor", "build", "build --copy-same-size --no-copy-same-size x.jpg",
-            "new", "new '" + Path("named.qor") + "'", "show", "show missing.qor", "set",
+            "new", "new '" + Path("named.qor") + "'", "show", "show missing.qor", "show damaged.qor", "set",
             "set '" + Path("named.qor") + "' NoSuch=1", "set '" + Path("named.qor") + "' ImageWidth=x",
             "set '" + Path("named.qor") + "' ChDemo=maybe", "set '" + Path("named.qor") + "' AttrLS[9]=x",
             "templates extra", "exif", "exif missing.jpg", "resize", "resize a.jpg b.jpg",
