@@ -7,6 +7,7 @@
 #include "app/platform/MessageBox.h"
 #include "app/window/FrmSlider1.h"
 #include "app/window/ProjectNames.h"
+#include "gallery/PageLanguage.h"
 #include "gallery/PrepareScript.h"
 #include "util/UnitMsg.h"
 #include "util/XEComText.h"
@@ -138,6 +139,7 @@ void TFrmSlider1::TimerOnFirstShowTimer()
         FLastProject.clear();
         UpdateCaption();
         FFrmSetting->RestoreStdSetting(FQorCSS1);
+        FQorCSS1.PageLanguage = NewProjectPageLanguage(UiLanguage());
         ApplyImageAspect(false);
     } else if (FXEImgLS1->Count() == 0 && std::filesystem::exists(last)) {
         ShowMsgText(this, 31, {}, mbOK, TMsgKind::Confirmation);

@@ -154,6 +154,30 @@ private slots:
         qInfo("%d visible texts checked", checked);
     }
 
+    // A project begun by an English user declares an English page, at the first start and
+    // with New; a Japanese user's keeps the templates' Japanese.
+    void ANewProjectDeclaresTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("declared");
+        QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("en");
+        QTest::newRow("ja") << QStringLiteral("ja") << QString();
+    }
+    void ANewProjectDeclaresTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, declared);
+        InstallTranslators(*qApp, language, FFolder);
+        TFrmSlider1 window;
+        window.OnCreateChildForm({QStringLiteral("qorgallery-gui")});
+        window.show();
+        QTRY_VERIFY(window.FirstShowDone());
+        QCOMPARE(QString::fromStdString(window.QorCSS1().PageLanguage), declared);
+        window.QorCSS1().PageLanguage = "de";
+        window.Action(TCommandId::ActNewPrj)->trigger();
+        QCOMPARE(QString::fromStdString(window.QorCSS1().PageLanguage), declared);
+    }
+
     void WalkFindsTextLeftInJapanese()
     {
         InstallTranslators(*qApp, QStringLiteral("en"), FFolder);
