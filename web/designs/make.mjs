@@ -23,7 +23,8 @@ export function qorgalleryPath() {
 // the recipe alone.
 export function writeDesign(tool, file, design) {
     rmSync(file, { force: true });
-    execFileSync(tool, ['new', file, ...setArguments(design)], { stdio: ['ignore', 'ignore', 'inherit'] });
+    // Designs carry no page language: a new project would take the locale's.
+    execFileSync(tool, ['new', file, '--set', 'PageLanguage=', ...setArguments(design)], { stdio: ['ignore', 'ignore', 'inherit'] });
 }
 
 export function templateListText() {
@@ -78,7 +79,7 @@ async function writePreviews(tool) {
     await writeEmptyMessage(context);
     for (const [name] of templates) {
         const project = join(work, name + '.qor');
-        execFileSync(tool, ['new', project, '--template', name]);
+        execFileSync(tool, ['new', project, '--template', name, '--set', 'PageLanguage=']);
         execFileSync(tool, ['set', project, ...pictureTexts.map((p) => 'AttrLS+=' + pictureLine(p))]);
         const out = join(work, name);
         execFileSync(tool, ['build', project, '--out', out, '--quiet'], { stdio: ['ignore', 'ignore', 'inherit'] });
