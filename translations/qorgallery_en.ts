@@ -84,6 +84,27 @@
     </message>
 </context>
 <context>
+    <name>qor::Association</name>
+    <message>
+        <source>%1 を起動できません。</source>
+        <translation>%1 cannot be started.</translation>
+    </message>
+    <message>
+        <source>%1 が応答しません。</source>
+        <translation>%1 does not answer.</translation>
+    </message>
+    <message>
+        <source>%1 が失敗しました。</source>
+        <translation>%1 failed.</translation>
+    </message>
+    <message>
+        <source>プロジェクトファイルを関連付けできませんでした。
+%1</source>
+        <translation>Project files could not be associated.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>qor::TChaUpdate</name>
     <message>
         <source>更新の確認先が設定されていません</source>
