@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using qor::MoveToTrash;
+using qor::TopFolderTrash;
 using qortest::ReadAll;
 using qortest::TempDir;
 
@@ -140,6 +142,79 @@ TEST_F(HomeTrash, AnItemOnAnotherFileSystemGoesToThatFileSystemsTrash)
     ASSERT_TRUE(moved);
     EXPECT_EQ(trashed, "p");
     EXPECT_TRUE(record.starts_with("[Trash Info]\nPath=" + name + "/pic.jpg\n")) << record;
+}
+
+// Which trash a file system's top folder offers the user: the shared .Trash only when it is a
+// real sticky folder, and a folder of the user's only when it is real, the user's own and
+// private; anything else another user could have placed there is passed over.
+TEST(TopFolderTrash, OnlyARealPrivateFolderOfTheUsersIsUsed)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "folders of another owner need the superuser";
+    const std::string uid = std::to_string(::getuid());
+    const std::string own = ".Trash-" + uid, shared = ".Trash/" + uid;
+    auto folder = [](const fs::path& path, mode_t mode, uid_t owner = ::getuid()) {
+        fs::create_directories(path);
+        ::chmod(path.c_str(), mode);
+        ASSERT_EQ(::chown(path.c_str(), owner, static_cast<gid_t>(-1)), 0);
+    };
+    auto link = [](const fs::path& path, const fs::path& target) {
+        fs::create_directories(target);
+        ::chmod(target.c_str(), 0700);
+        fs::create_directories(path.parent_path());
+        fs::create_directory_symlink(target, path);
+    };
+    const struct {
+        const char* Case;
+        std::function<void(const fs::path& top)> Arrange;
+        std::string Expected; // relative to the top; empty: none may be used
+    } cases[] = {
+        {"nothing yet", [](const fs::path&) {}, own},
+        {"own folder", [&](const fs::path& top) { folder(top / own, 0700); }, own},
+        {"own folder is a link", [&](const fs::path& top) { link(top / own, top / "elsewhere"); },
+         ""},
+        {"own folder of another user", [&](const fs::path& top) { folder(top / own, 0700, 4321); },
+         ""},
+        {"own folder open to others", [&](const fs::path& top) { folder(top / own, 0755); }, ""},
+        {"own folder is a file", [&](const fs::path& top) { std::ofstream(top / own) << "x"; }, ""},
+        {"sticky shared trash", [&](const fs::path& top) { folder(top / ".Trash", 01777, 0); },
+         shared},
+        {"sticky shared trash with the user's folder",
+         [&](const fs::path& top) {
+             folder(top / ".Trash", 01777, 0);
+             folder(top / shared, 0700);
+         },
+         shared},
+        {"shared trash without the sticky bit",
+         [&](const fs::path& top) { folder(top / ".Trash", 0777, 0); }, own},
+        {"shared trash is a link",
+         [&](const fs::path& top) {
+             link(top / ".Trash", top / "elsewhere");
+             ::chmod((top / "elsewhere").c_str(), 01777);
+         },
+         own},
+        {"user's folder in the shared trash is a link",
+         [&](const fs::path& top) {
+             folder(top / ".Trash", 01777, 0);
+             link(top / shared, top / "elsewhere");
+         },
+         own},
+        {"user's folder in the shared trash of another user",
+         [&](const fs::path& top) {
+             folder(top / ".Trash", 01777, 0);
+             folder(top / shared, 0700, 4321);
+         },
+         own},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TempDir top;
+        c.Arrange(top.Path());
+        fs::path trash = TopFolderTrash(top.Path());
+        EXPECT_EQ(trash, c.Expected.empty() ? fs::path() : top / c.Expected);
+        if (trash.empty()) continue;
+        EXPECT_EQ(ModeOf(trash), 0700u);
+        EXPECT_FALSE(fs::is_symlink(trash));
+    }
 }
 
 } // namespace
