@@ -107,12 +107,12 @@
 <context>
     <name>qor::TChaUpdate</name>
     <message>
-        <source>更新の確認先が設定されていません</source>
-        <translation>No update server is set</translation>
-    </message>
-    <message>
         <source>更新を確認しています...</source>
         <translation>Checking for updates...</translation>
+    </message>
+    <message>
+        <source>更新はパッケージマネージャーから提供されます。このプログラムは更新を確認しません。</source>
+        <translation>Updates come with the package manager. This program does not check for updates.</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,16 @@
 #include "app/window/WindowTestSupport.h"
 
+#include "app/dialogs/FrmSetting.h"
 #include "util/UnitMsg.h"
+#include "util/XEIni.h"
+#include "util/XEInitPrj.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 using namespace qor;
 using namespace qor::test;
@@ -21,6 +26,7 @@ private slots:
     void CaptionSetsCycleBackAfterFivePresses();
     void PagesShowTheirOwnControls();
     void AddedPicturesLinkToANewTab();
+    void UpdatesAndTheHomePageFollowTheBuildsAddresses();
 };
 
 void TMainWindowTest::AddedPicturesLinkToANewTab()
@@ -139,6 +145,41 @@ void TMainWindowTest::PagesShowTheirOwnControls()
     QCOMPARE(window->CurrentPage(), int(TFrmSlider1::TabLog));
     QTest::keyClick(window.get(), Qt::Key_F2);
     QCOMPARE(window->CurrentPage(), int(TFrmSlider1::TabImgLS));
+}
+
+// The test's build names no update server (the default): the automatic check shows off and
+// cannot be chosen, while the option keeps its value, and "今すぐ確認" says why; a server
+// of the configuration brings the check back. The home page command opens the build's page
+// and is hidden without one.
+void TMainWindowTest::UpdatesAndTheHomePageFollowTheBuildsAddresses()
+{
+    auto window = NewWindow();
+    TFrmSetting& dialog = window->FrmSetting();
+    QVERIFY(!dialog.ChCheckUpdate->isEnabled());
+    QVERIFY(!dialog.ChCheckUpdate->isChecked());
+    QVERIFY(dialog.ChCheckUpdate->toolTip().contains("パッケージマネージャー"));
+    QVERIFY(dialog.Options().ChCheckUpdate);
+    {
+        TScriptedAnswers answers;
+        dialog.BtCheckUpdate->click();
+        QCOMPARE(answers.Asked.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(answers.Asked[0]), dialog.ChCheckUpdate->toolTip());
+    }
+    QAction* homePage = window->Action(ActGoSite);
+    QCOMPARE(homePage->isVisible(), !std::string(QOR_HOMEPAGE).empty());
+    QCOMPARE(homePage->statusTip(), QString(QOR_HOMEPAGE));
+    window->SetHomePage("");
+    QVERIFY(!homePage->isVisible());
+    QVERIFY(window->close());
+    window.reset();
+
+    TXEIniFile ini(Folders().IniFolder + "qorHTML5Gallery.ini");
+    ini.WriteString("Update", "Server", "http://127.0.0.1:9");
+    ini.UpdateFile();
+    window = NewWindow();
+    QVERIFY(window->FrmSetting().ChCheckUpdate->isEnabled());
+    QVERIFY(window->FrmSetting().ChCheckUpdate->isChecked());
+    QVERIFY(window->FrmSetting().ChCheckUpdate->toolTip().isEmpty());
 }
 
 QOR_QTEST_MAIN(TMainWindowTest)
