@@ -1,44 +1,21 @@
-// The programs name no address of the web that their build was not given: every http and
-// https address in the built programs is one of the build's settings (or the name of an XML
-// namespace, which nothing visits).
+// The programs name no web address that their build was not given (an XML namespace aside,
+// which nothing visits).
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
-
-namespace {
-
-namespace fs = std::filesystem;
-
-std::set<std::string> AddressesIn(const fs::path& program)
-{
-    std::ifstream in(program, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::string text = bytes.str();
-    const std::regex address(R"(https?://[A-Za-z0-9._~:/?#@!$&'()*+,;=%-]+)");
-    std::set<std::string> found;
-    for (std::sregex_iterator m(text.begin(), text.end(), address), end; m != end; ++m)
-        found.insert(m->str());
-    return found;
-}
 
 TEST(BuildAddresses, EveryAddressInTheProgramsWasGivenToTheBuild)
 {
     const std::set<std::string> given = {QOR_HOMEPAGE, QOR_UPDATE_SERVER, QOR_DOWNLOAD_PAGE,
                                          "http://www.freedesktop.org/standards/shared-mime-info"};
-    int programs = 0;
+    const std::regex address(R"(https?://[A-Za-z0-9._~:/?#@!$&'()*+,;=%-]+)");
     for (const char* name : {"qorgallery", "qorgallery-gui", "qorgallery-assoc"}) {
-        fs::path program = fs::path(QOR_BIN_DIR) / name;
-        ASSERT_TRUE(fs::is_regular_file(program)) << program;
-        ++programs;
-        for (const std::string& address : AddressesIn(program))
-            EXPECT_TRUE(given.contains(address)) << name << ": " << address;
+        const std::string bytes = qortest::ReadAll(std::string(QOR_BIN_DIR) + "/" + name);
+        ASSERT_GT(bytes.size(), 100000u) << name;
+        for (std::sregex_iterator m(bytes.begin(), bytes.end(), address), end; m != end; ++m)
+            EXPECT_TRUE(given.contains(m->str())) << name << ": " << m->str();
     }
-    EXPECT_EQ(programs, 3);
 }
-
-} // namespace

@@ -12,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <string>
+#include <vector>
+
 using namespace qor;
 using namespace qor::test;
 using enum TCommandId;
@@ -148,38 +151,30 @@ void TMainWindowTest::PagesShowTheirOwnControls()
 }
 
 // The test's build names no update server (the default): the automatic check shows off and
-// cannot be chosen, while the option keeps its value, and "今すぐ確認" says why; a server
-// of the configuration brings the check back. The home page command opens the build's page
-// and is hidden without one.
+// disabled while the option keeps its value, and "今すぐ確認" says why; a server of the
+// configuration brings the check back. The home page command shows the build's page.
 void TMainWindowTest::UpdatesAndTheHomePageFollowTheBuildsAddresses()
 {
     auto window = NewWindow();
-    TFrmSetting& dialog = window->FrmSetting();
-    QVERIFY(!dialog.ChCheckUpdate->isEnabled());
-    QVERIFY(!dialog.ChCheckUpdate->isChecked());
-    QVERIFY(dialog.ChCheckUpdate->toolTip().contains("パッケージマネージャー"));
-    QVERIFY(dialog.Options().ChCheckUpdate);
-    {
-        TScriptedAnswers answers;
-        dialog.BtCheckUpdate->click();
-        QCOMPARE(answers.Asked.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(answers.Asked[0]), dialog.ChCheckUpdate->toolTip());
-    }
-    QAction* homePage = window->Action(ActGoSite);
-    QCOMPARE(homePage->isVisible(), !std::string(QOR_HOMEPAGE).empty());
-    QCOMPARE(homePage->statusTip(), QString(QOR_HOMEPAGE));
+    QCheckBox* check = window->FrmSetting().ChCheckUpdate;
+    QVERIFY(!check->isEnabled() && !check->isChecked() &&
+            window->FrmSetting().Options().ChCheckUpdate);
+    QVERIFY(check->toolTip().contains("パッケージマネージャー"));
+    TScriptedAnswers answers;
+    window->FrmSetting().BtCheckUpdate->click();
+    QCOMPARE(answers.Asked, std::vector<std::string>{check->toolTip().toStdString()});
+    QCOMPARE(window->Action(ActGoSite)->isVisible(), !std::string(QOR_HOMEPAGE).empty());
+    QCOMPARE(window->Action(ActGoSite)->statusTip(), QString(QOR_HOMEPAGE));
     window->SetHomePage("");
-    QVERIFY(!homePage->isVisible());
+    QVERIFY(!window->Action(ActGoSite)->isVisible());
     QVERIFY(window->close());
     window.reset();
-
     TXEIniFile ini(Folders().IniFolder + "qorHTML5Gallery.ini");
     ini.WriteString("Update", "Server", "http://127.0.0.1:9");
     ini.UpdateFile();
     window = NewWindow();
-    QVERIFY(window->FrmSetting().ChCheckUpdate->isEnabled());
-    QVERIFY(window->FrmSetting().ChCheckUpdate->isChecked());
-    QVERIFY(window->FrmSetting().ChCheckUpdate->toolTip().isEmpty());
+    check = window->FrmSetting().ChCheckUpdate;
+    QVERIFY(check->isEnabled() && check->isChecked() && check->toolTip().isEmpty());
 }
 
 QOR_QTEST_MAIN(TMainWindowTest)
