@@ -84,14 +84,35 @@
     </message>
 </context>
 <context>
-    <name>qor::TChaUpdate</name>
+    <name>qor::Association</name>
     <message>
-        <source>更新の確認先が設定されていません</source>
-        <translation>No update server is set</translation>
+        <source>%1 を起動できません。</source>
+        <translation>%1 cannot be started.</translation>
     </message>
+    <message>
+        <source>%1 が応答しません。</source>
+        <translation>%1 does not answer.</translation>
+    </message>
+    <message>
+        <source>%1 が失敗しました。</source>
+        <translation>%1 failed.</translation>
+    </message>
+    <message>
+        <source>プロジェクトファイルを関連付けできませんでした。
+%1</source>
+        <translation>Project files could not be associated.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>qor::TChaUpdate</name>
     <message>
         <source>更新を確認しています...</source>
         <translation>Checking for updates...</translation>
+    </message>
+    <message>
+        <source>更新はパッケージマネージャーから提供されます。このプログラムは更新を確認しません。</source>
+        <translation>Updates come with the package manager. This program does not check for updates.</translation>
     </message>
 </context>
 <context>

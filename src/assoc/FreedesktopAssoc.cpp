@@ -56,9 +56,10 @@ std::string MimePackage()
 )";
 }
 
-// The program as the first word of Exec: quoted, as desktop entries require, only when it
-// holds a reserved character, since simple launchers (xdg-open outside the big
-// desktops) take the word as it stands.
+// The program as the first word of Exec, by the desktop entry's rules: % doubled; the word
+// quoted only when it holds a reserved character (simple launchers, such as xdg-open outside
+// the big desktops, take an unquoted word as it stands), with ", `, $ and \ escaped inside
+// the quotes; then the value's own escaping of \ over all of it.
 std::string ExecWord(const fs::path& program)
 {
     const std::string path = program.string();
@@ -67,13 +68,20 @@ std::string ExecWord(const fs::path& program)
         if (c == '%') word += '%';
         word += c;
     }
-    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=") == std::string::npos) return word;
-    std::string quoted = "\"";
-    for (char c : word) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-        quoted += c;
+    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=") != std::string::npos) {
+        std::string quoted = "\"";
+        for (char c : word) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+            quoted += c;
+        }
+        word = quoted + "\"";
     }
-    return quoted + "\"";
+    std::string value;
+    for (char c : word) {
+        if (c == '\\') value += '\\';
+        value += c;
+    }
+    return value;
 }
 
 std::string DesktopEntry(const fs::path& program)
@@ -95,15 +103,54 @@ std::string DesktopEntry(const fs::path& program)
            "Terminal=false\n";
 }
 
-// The first word of a desktop entry's Exec line, unquoted.
+// The value's escapes undone (\\, \s, \n, \t, \r), as a desktop entry reader does first.
+std::string UnescapedValue(const std::string& value)
+{
+    std::string text;
+    for (size_t i = 0; i < value.size(); ++i) {
+        char c = value[i];
+        if (c == '\\' && i + 1 < value.size()) {
+            c = value[++i];
+            c = c == 's' ? ' ' : c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c;
+        }
+        text += c;
+    }
+    return text;
+}
+
+// The first word of a desktop entry's Exec line, unquoted and unescaped.
 std::string ExecProgram(const std::string& entry)
 {
-    std::string exec = GetIniValue(entry, "Desktop Entry", "Exec");
+    std::string exec = UnescapedValue(GetIniValue(entry, "Desktop Entry", "Exec"));
+    std::string word;
     if (exec.starts_with('"')) {
-        size_t end = exec.find('"', 1);
-        return exec.substr(1, end == std::string::npos ? std::string::npos : end - 1);
+        for (size_t i = 1; i < exec.size() && exec[i] != '"'; ++i) {
+            if (exec[i] == '\\' && i + 1 < exec.size()) ++i;
+            word += exec[i];
+        }
+    } else {
+        word = exec.substr(0, exec.find(' '));
     }
-    return exec.substr(0, exec.find(' '));
+    for (size_t at = word.find("%%"); at != std::string::npos; at = word.find("%%", at + 1))
+        word.erase(at, 1);
+    return word;
+}
+
+// A control character would end the line of Exec and begin another of the path's making;
+// no desktop entry can run such a path.
+void RefuseControlCharacters(const fs::path& program)
+{
+    std::string shown = program.string();
+    bool found = false;
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) continue;
+        c = '?';
+        found = true;
+    }
+    if (found)
+        throw EAssociationError("the program's path holds a control character (shown as ?), "
+                                "which no desktop entry can run: " +
+                                shown);
 }
 
 fs::path FindInPath(const std::string& name)
@@ -230,6 +277,7 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
 
 void AssociateProjectFiles(const fs::path& program, const TXdgDirs& dirs)
 {
+    RefuseControlCharacters(program);
     WriteText(dirs.DataHome / "mime/packages" / MimePackageName, MimePackage());
     RunProgram({"update-mime-database", (dirs.DataHome / "mime").string()}, 30000);
 

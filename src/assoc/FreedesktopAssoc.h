@@ -36,7 +36,8 @@ struct TXdgDirs {
 TXdgDirs UserXdgDirs();
 
 // Makes program the handler of project files for the user. Throws EAssociationError naming
-// the file that could not be written.
+// the file that could not be written, or, before writing anything, for a program path with a
+// control character.
 void AssociateProjectFiles(const std::filesystem::path& program, const TXdgDirs& dirs);
 
 // True when the MIME type is known to the user's or the system's MIME packages, our desktop

@@ -64,11 +64,23 @@ fs::path ResolveLink(const fs::path& path)
     return ec ? path : target;
 }
 
+// A file its user made read-only, or one the saver may not write, is not replaced by a new
+// file in its place, although the folder would allow it (the superuser may write anything, so
+// the mode bits decide for it).
+void RefuseReadOnly(const fs::path& path, const fs::path& requested)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) return;
+    bool writable = ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno != EACCES;
+    if ((old.st_mode & 0222) == 0 || !writable) Fail(EACCES, requested);
+}
+
 } // namespace
 
 void WriteFileAtomic(const fs::path& requested, std::string_view bytes)
 {
     const fs::path path = ResolveLink(requested);
+    RefuseReadOnly(path, requested);
     fs::path folder = path.parent_path().empty() ? "." : path.parent_path();
     std::string stem = path.filename().string().substr(0, MaxTempStem);
     std::string temp = (folder / ("." + stem + ".XXXXXX")).string();

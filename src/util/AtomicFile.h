@@ -9,6 +9,8 @@
 namespace qor {
 
 // Throws std::system_error naming the file when any step fails; the old file then stays.
+// A file that nobody may write, or that the saver may not write, is refused (permission
+// denied) and stays as it is.
 // A replaced file keeps its permissions; through a symbolic link, the linked file is
 // replaced and the link stays.
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);

@@ -61,6 +61,24 @@ bool MakePrivateFolders(const fs::path& trash)
     return true;
 }
 
+// The administrator's shared trash of a file system: a real folder, the sticky bit keeping
+// each user's folder in it that user's.
+bool IsStickyFolder(const fs::path& folder)
+{
+    struct stat info {};
+    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX);
+}
+
+// A trash folder on a file system that others may write: another user could have put a link
+// or a folder of theirs at its name, so it must be a real folder of the user's, closed to others.
+bool MakeOwnFolder(const fs::path& folder)
+{
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    struct stat info {};
+    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 07777) == 0700;
+}
+
 std::string DeletionDate()
 {
     std::time_t now = std::time(nullptr);
@@ -108,6 +126,15 @@ bool MoveInto(const fs::path& trash, const fs::path& item, const std::string& or
 
 } // namespace
 
+fs::path TopFolderTrash(const fs::path& top)
+{
+    const std::string uid = std::to_string(::getuid());
+    if (IsStickyFolder(top / ".Trash") && MakeOwnFolder(top / ".Trash" / uid))
+        return top / ".Trash" / uid;
+    if (MakeOwnFolder(top / (".Trash-" + uid))) return top / (".Trash-" + uid);
+    return {};
+}
+
 bool MoveToTrash(const fs::path& path)
 {
     std::error_code ec;
@@ -117,7 +144,8 @@ bool MoveToTrash(const fs::path& path)
     if (!home.empty() && MoveInto(home, absolute, absolute.string())) return true;
     fs::path top = MountTop(absolute);
     if (top.empty()) return false;
-    fs::path topTrash = top / (".Trash-" + std::to_string(::getuid()));
+    fs::path topTrash = TopFolderTrash(top);
+    if (topTrash.empty()) return false;
     // Paths in a file system's own trash are relative to its top folder.
     return MoveInto(topTrash, absolute, fs::relative(absolute, top, ec).string());
 }

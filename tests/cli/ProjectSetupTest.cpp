@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
 using namespace qor;
+using qortest::ReadAll;
 using qortest::TempDir;
 
 std::string Slash(const TempDir& dir) { return dir.Path().string() + "/"; }
@@ -96,6 +99,25 @@ TEST(ProjectSetup, LoadProjectTellsAMissingFileFromADamagedOne)
     TempDir dir;
     EXPECT_THROW(LoadProject((dir / "none.qor").string()), EProjectSetupError);
     EXPECT_THROW(LoadProject(dir.Write("bad.qor", "junk").string()), EProjectReadError);
+}
+
+// The command line leaves a project its user made read-only as it is, and says why.
+TEST(ProjectSetup, SetRefusesAProjectMadeReadOnly)
+{
+    TempDir dir;
+    const std::string file = (dir / "kept.qor").string();
+    TComQorCSS1::NewDialogSettings().SaveToFile(file);
+    const std::string bytes = ReadAll(file);
+    ::chmod(file.c_str(), 0444);
+    std::string command = std::string("'") + QOR_BIN_DIR + "/qorgallery' set '" + file +
+                          "' ImageWidth=320 2>&1; echo \"exit $?\"";
+    std::string said;
+    FILE* pipe = popen(command.c_str(), "r");
+    for (int c; pipe && (c = fgetc(pipe)) != EOF;)
+        said += static_cast<char>(c);
+    if (pipe) pclose(pipe);
+    EXPECT_EQ(said, "qorgallery set: " + file + ": Permission denied\nexit 1\n");
+    EXPECT_EQ(ReadAll(file), bytes);
 }
 
 } // namespace

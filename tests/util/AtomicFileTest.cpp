@@ -122,7 +122,7 @@ TEST(AtomicFile, AFailedWriteLeavesThePreviousFileIntact)
 // override every permission bit.
 class TAsOtherUser {
 public:
-    TAsOtherUser() : FSaved(::geteuid())
+    explicit TAsOtherUser(bool active = true) : FSaved(active ? ::geteuid() : 1)
     {
         if (FSaved == 0 && ::seteuid(65534) != 0) ADD_FAILURE() << "cannot act as another user";
     }
@@ -132,7 +132,7 @@ public:
     }
 
 private:
-    uid_t FSaved;
+    uid_t FSaved; // 0: the super-user acts as another until the end
 };
 
 TEST(AtomicFile, AFolderThatCannotBeWrittenLeavesThePreviousFileIntact)
@@ -151,6 +151,30 @@ TEST(AtomicFile, AFolderThatCannotBeWrittenLeavesThePreviousFileIntact)
     ::chmod(file.parent_path().c_str(), 0755);
     EXPECT_EQ(ReadAll(file), "previous project");
     EXPECT_EQ(EntryCount(file.parent_path()), 1);
+}
+
+// A file its user made read-only, or one the saver may not write, stays as it is, although
+// the folder would let a new file take its place.
+TEST(AtomicFile, AFileThatMayNotBeWrittenIsNotReplaced)
+{
+    for (bool otherUser : {false, true}) {
+        SCOPED_TRACE(otherUser ? "as a user without write permission" : "read-only to all");
+        TempDir dir;
+        ::chmod(dir.Path().c_str(), 0777);
+        fs::path file = dir.Write("p.qor", "previous project");
+        ::chmod(file.c_str(), otherUser ? 0644 : 0444);
+        try {
+            TAsOtherUser as(otherUser);
+            WriteFileAtomic(file, "new");
+            ADD_FAILURE() << "the save was reported as done";
+        } catch (const std::system_error& e) {
+            EXPECT_EQ(e.code(), std::errc::permission_denied);
+            EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos);
+        }
+        EXPECT_EQ(ReadAll(file), "previous project");
+        EXPECT_EQ(ModeOf(file), otherUser ? 0644u : 0444u);
+        EXPECT_EQ(EntryCount(dir.Path()), 1);
+    }
 }
 
 TEST(AtomicFile, AMissingFolderIsReportedWithTheFileName)

@@ -9,11 +9,13 @@
 #include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 using qor::MoveToTrash;
+using qor::TopFolderTrash;
 using qortest::ReadAll;
 using qortest::TempDir;
 
@@ -140,6 +142,52 @@ TEST_F(HomeTrash, AnItemOnAnotherFileSystemGoesToThatFileSystemsTrash)
     ASSERT_TRUE(moved);
     EXPECT_EQ(trashed, "p");
     EXPECT_TRUE(record.starts_with("[Trash Info]\nPath=" + name + "/pic.jpg\n")) << record;
+}
+
+// Which trash a file system's top folder offers the user: the shared .Trash only when it is a
+// real sticky folder, and a folder of the user's only when it is real, the user's own and
+// private; anything else another user could have placed there is passed over.
+TEST(TopFolderTrash, OnlyARealPrivateFolderOfTheUsersIsUsed)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "folders of another owner need the superuser";
+    const uid_t me = ::getuid(), other = 4321;
+    const std::string own = ".Trash-" + std::to_string(me), shared = ".Trash/" + std::to_string(me);
+    struct TFolder {
+        std::string Name;
+        mode_t Mode;
+        uid_t Owner;
+        bool Link = false; // a link to such a folder elsewhere
+    };
+    const struct {
+        const char* Case;
+        std::vector<TFolder> Folders;
+        std::string Expected; // relative to the top; empty: none may be used
+    } cases[] = {
+        {"nothing yet", {}, own},
+        {"own folder", {{own, 0700, me}}, own},
+        {"own folder is a link", {{own, 0700, me, true}}, ""},
+        {"own folder of another user", {{own, 0700, other}}, ""},
+        {"own folder open to others", {{own, 0755, me}}, ""},
+        {"sticky shared trash", {{".Trash", 01777, 0}}, shared},
+        {"shared trash without the sticky bit", {{".Trash", 0777, 0}}, own},
+        {"shared trash is a link", {{".Trash", 01777, 0, true}}, own},
+        {"user's shared folder is a link", {{".Trash", 01777, 0}, {shared, 0700, me, true}}, own},
+        {"user's shared folder of another", {{".Trash", 01777, 0}, {shared, 0700, other}}, own},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TempDir top;
+        for (const TFolder& f : c.Folders) {
+            fs::path real = f.Link ? top / ("elsewhere" + std::to_string(f.Mode)) : top / f.Name;
+            fs::create_directories(real);
+            ::chmod(real.c_str(), f.Mode);
+            ASSERT_EQ(::chown(real.c_str(), f.Owner, static_cast<gid_t>(-1)), 0);
+            if (f.Link) fs::create_directory_symlink(real, top / f.Name);
+        }
+        fs::path trash = TopFolderTrash(top.Path());
+        EXPECT_EQ(trash, c.Expected.empty() ? fs::path() : top / c.Expected);
+        if (!trash.empty()) EXPECT_EQ(ModeOf(trash), 0700u);
+    }
 }
 
 } // namespace

@@ -281,7 +281,7 @@ TSettingOptions TFrmSetting::Options() const
     TSettingOptions o;
     o.ChAddWrapperToClass = ChAddWrapperToClass->isChecked();
     o.ChAutoOpenLastProject = ChAutoOpenLastProject->isChecked();
-    o.ChCheckUpdate = ChCheckUpdate->isChecked();
+    o.ChCheckUpdate = FUpdateCheckAvailable ? ChCheckUpdate->isChecked() : FCheckUpdateOption;
     o.ChDemoMode = ChDemoMode->isChecked();
     o.ChIgnoreSampleSize = ChIgnoreSampleSize->isChecked();
     o.ChNoResizeSameSizeJPEG = ChNoResizeSameSizeJPEG->isChecked();
@@ -296,7 +296,8 @@ void TFrmSetting::SetOptions(const TSettingOptions& o)
 {
     ChAddWrapperToClass->setChecked(o.ChAddWrapperToClass);
     ChAutoOpenLastProject->setChecked(o.ChAutoOpenLastProject);
-    ChCheckUpdate->setChecked(o.ChCheckUpdate);
+    FCheckUpdateOption = o.ChCheckUpdate;
+    ChCheckUpdate->setChecked(o.ChCheckUpdate && FUpdateCheckAvailable);
     ChDemoMode->setChecked(o.ChDemoMode);
     ChIgnoreSampleSize->setChecked(o.ChIgnoreSampleSize);
     ChNoResizeSameSizeJPEG->setChecked(o.ChNoResizeSameSizeJPEG);
@@ -337,6 +338,16 @@ void TFrmSetting::ShowTemplatePreview(int row)
     }
     XESample->setPixmap(
         preview.scaled(XESample->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TFrmSetting::SetUpdateCheckAvailable(bool available, const QString& why)
+{
+    bool option = Options().ChCheckUpdate;
+    FUpdateCheckAvailable = available;
+    FCheckUpdateOption = option;
+    ChCheckUpdate->setChecked(option && available);
+    ChCheckUpdate->setEnabled(available);
+    ChCheckUpdate->setToolTip(available ? QString() : why);
 }
 
 void TFrmSetting::SetDebugMode(bool on)
@@ -388,7 +399,8 @@ void TFrmSetting::RestoreFactoryStandard()
     if (!LoadSettings(this, FWork, Folders().RscFolder + "stdSetting.qor")) return;
     QorCSS2Form(FWork, false);
     ChAutoOpenLastProject->setChecked(true);
-    ChCheckUpdate->setChecked(true);
+    FCheckUpdateOption = true;
+    ChCheckUpdate->setChecked(FUpdateCheckAvailable);
     ChDebugMode->setChecked(false);
     ChAddWrapperToClass->setChecked(true);
     ChDemoMode->setChecked(false);

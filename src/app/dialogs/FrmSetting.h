@@ -63,6 +63,9 @@ public:
     bool ApplyTemplateRow(int row);
     int TemplateCount() const { return static_cast<int>(FTemplates.size()); }
     void SetDebugMode(bool on);
+    // Without an update server the automatic check cannot run: its box shows off and disabled,
+    // with why as its hint, while the option keeps its value.
+    void SetUpdateCheckAvailable(bool available, const QString& why);
     // The project file the developer command "ひな形として保存" proposes as the name.
     void SetProjectFileName(const std::string& fileName) { FProjectFileName = fileName; }
 
@@ -131,6 +134,8 @@ private:
     std::string FProjectFileName;
     bool FOK = false;
     bool FDebugMode = false;
+    bool FUpdateCheckAvailable = true;
+    bool FCheckUpdateOption = true; // the option while its box cannot show it
     QTimer* FCloseTimer = nullptr;
 
 public:

@@ -1,8 +1,8 @@
 #include "app/platform/ChaUpdate.h"
 
+#include "app/platform/BuildAddresses.h"
 #include "app/platform/MessageBox.h"
 #include "app/platform/UpdateRule.h"
-#include "app/platform/UpdateServer.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -22,6 +22,11 @@ TChaUpdate::~TChaUpdate()
     if (FWorker.joinable()) FWorker.join();
 }
 
+QString TChaUpdate::NoServerHint()
+{
+    return tr("更新はパッケージマネージャーから提供されます。このプログラムは更新を確認しません。");
+}
+
 void TChaUpdate::SetServerAddress(const std::string& address)
 {
     FSource.ServerAddress = address;
@@ -31,7 +36,7 @@ void TChaUpdate::CheckUpdate(bool forced)
 {
     if (FChecking) return;
     if (FSource.ServerAddress.empty()) {
-        if (forced) emit StatusText(tr("更新の確認先が設定されていません"));
+        if (forced) ShowMsgBox(FWindow, NoServerHint().toStdString(), mbOK, TMsgKind::Information);
         emit Checked(false);
         return;
     }
@@ -52,8 +57,8 @@ void TChaUpdate::Finish(bool forced, const std::string& version)
     if (forced) emit StatusText(QString());
     if (newer) {
         if (ShowMsgText(FWindow, 25, {version}, mbYes | mbNo, TMsgKind::Confirmation) == mbYes &&
-            !DownloadPageAddress().empty())
-            QDesktopServices::openUrl(QUrl(QString::fromStdString(DownloadPageAddress())));
+            *DownloadPageAddress() != '\0')
+            QDesktopServices::openUrl(QUrl(QString::fromUtf8(DownloadPageAddress())));
     } else if (forced) {
         ShowMsgText(FWindow, 26, {}, mbOK, TMsgKind::Confirmation);
     }

@@ -27,17 +27,20 @@ public:
     // Where the last check is remembered (the user's WorkFolder unless set).
     void SetLastCheckFile(const std::filesystem::path& file) { FSource.LastCheckFile = file; }
     void SetLimits(const THttpGetLimits& limits) { FSource.Limits = limits; }
+    // Why nothing is checked without an update server (as distributions build the program).
+    static QString NoServerHint();
 
     // Checks when forced or when the last check is old enough; tells the user of a newer
-    // version (message 25) or, when forced, that there is none (message 26). A check asked
-    // for while one runs is ignored.
+    // version (message 25) or, when forced, that there is none (message 26), or without a
+    // server that updates come with the package manager (NoServerHint). A check asked for
+    // while one runs is ignored.
     void CheckUpdate(bool forced);
     bool IsChecking() const { return FChecking; }
 
 signals:
     // A check ended; newer tells whether the server named a newer version.
     void Checked(bool newer);
-    // A text for the status bar, such as why a forced check could not run.
+    // A text for the status bar while a forced check runs.
     void StatusText(const QString& text);
 
 private:

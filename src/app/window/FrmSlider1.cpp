@@ -8,8 +8,8 @@
 #include "app/dialogs/FrmSetting.h"
 #include "app/listview/XEImgLS.h"
 #include "app/platform/Association.h"
+#include "app/platform/BuildAddresses.h"
 #include "app/platform/ChaUpdate.h"
-#include "app/platform/UpdateServer.h"
 #include "app/window/ProjectNames.h"
 #include "util/UnitMsg.h"
 #include "util/XEComFile.h"
@@ -107,6 +107,14 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
     connect(FFrmSetting, &TFrmSetting::CheckUpdateRequested, this, [this] { FChaUpdate->CheckUpdate(true); });
     connect(FFrmSetting, &TFrmSetting::AssociateRequested, this, [this] { LaunchAssociation(FFrmSetting); });
     connect(FChaUpdate, &TChaUpdate::StatusText, FStatusPanel, &QLabel::setText);
+    SetHomePage(HomePageAddress());
+}
+
+void TFrmSlider1::SetHomePage(const std::string& address)
+{
+    FHomePage = address;
+    Action(TCommandId::ActGoSite)->setVisible(!address.empty());
+    Action(TCommandId::ActGoSite)->setStatusTip(QString::fromStdString(address));
 }
 
 TFrmSlider1::~TFrmSlider1()

@@ -107,6 +107,9 @@ public:
     // Re-evaluates every command's enabled rule; runs whenever the event loop goes idle.
     void UpdateCommands();
     const TAppConfig& Config() const { return FConfig; }
+    // The command "製品ホームページ" opens address, the build's home page; without one it is
+    // hidden.
+    void SetHomePage(const std::string& address);
 
     // Controls the tests and the configuration reach.
     QLineEdit* EdSpanTitle = nullptr;
@@ -227,6 +230,7 @@ private:
     TMyListBox FLog;
     TAppConfig FConfig;
     std::string FLastProject;
+    std::string FHomePage;
     int FSavedPictureCount = 0; // pictures of the project file as last read or written
     int FLoadedSlideIdentifier = 1;
     std::string FPendingProject;

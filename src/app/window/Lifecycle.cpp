@@ -66,6 +66,7 @@ void TFrmSlider1::LoadConfiguration()
     Action(ActChangeImgDir)->setVisible(FConfig.Debug);
     FFrmSetting->SetDebugMode(FConfig.Debug);
     FChaUpdate->SetServerAddress(FConfig.UpdateServer);
+    FFrmSetting->SetUpdateCheckAvailable(!FConfig.UpdateServer.empty(), TChaUpdate::NoServerHint());
     if (!FConfig.Carbon) {
         Action(ActStyleWin)->setChecked(true);
         ApplyTheme(false);

@@ -71,7 +71,7 @@ void TFrmSlider1::ConnectPictureCommands()
     connect(Action(ActSetting), &QAction::triggered, this, &TFrmSlider1::ActSettingExecute);
     connect(Action(ActImgCaptionSet), &QAction::triggered, this, &TFrmSlider1::ActImgCaptionSetExecute);
     connect(Action(ActHelp), &QAction::triggered, this, &TFrmSlider1::ActHelpExecute);
-    connect(Action(ActGoSite), &QAction::triggered, this, [] { OpenDocument("https://www.tessarosoft.com/"); });
+    connect(Action(ActGoSite), &QAction::triggered, this, [this] { OpenDocument(FHomePage); });
     connect(Action(ActChangeImgDir), &QAction::triggered, this, &TFrmSlider1::ActChangeImgDirExecute);
     const std::pair<TCommandId, int> sortKeys[] = {{ActNoSort, 0},      {ActSortName, 1},    {ActSortTitle, 2},
                                                    {ActSortSize, 3},    {ActSortCreated, 4}, {ActSortUpdated, 5},

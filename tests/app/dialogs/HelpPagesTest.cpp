@@ -31,6 +31,12 @@ TEST(HelpPages, EveryPageTheProgramOpensIsThere)
         EXPECT_TRUE(fs::is_regular_file(kHelp / page)) << page;
 }
 
+// The build's default names no update server: the settings page says where updates come from.
+TEST(HelpPages, TheSettingsPageSaysUpdatesComeWithThePackageManager)
+{
+    EXPECT_NE(ReadAll(kHelp / "setting.html").find("パッケージマネージャー"), std::string::npos);
+}
+
 TEST(HelpPages, Utf8JapaneseWithTheirLinksInPlace)
 {
     int pages = 0, links = 0;

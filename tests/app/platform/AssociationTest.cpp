@@ -145,6 +145,61 @@ TEST_F(AssociationProgramTest, RunsFromTheCommandLineAndXdgMimeAgrees)
               std::string(DesktopId) + "\n");
 }
 
+// Paths that need the desktop entry's quoting and escaping: the written Exec is exactly the
+// quoted form, the desktop's own validator accepts it, and GLib launching the entry runs
+// exactly that program with the project.
+TEST_F(AssociationProgramTest, HostilePathsAreQuotedSoTheDesktopRunsExactlyThatProgram)
+{
+    const struct {
+        std::string Folder, Exec; // Exec with @ for the test folder
+    } cases[] = {
+        {"my apps", R"("@/my apps/qorgallery-gui" %f)"},
+        {R"(say "hi")", R"("@/say \\"hi\\"/qorgallery-gui" %f)"},
+        {"$HOME", R"("@/\\$HOME/qorgallery-gui" %f)"},
+        {R"(back\slash)", R"("@/back\\\\slash/qorgallery-gui" %f)"},
+        {"`id`", R"("@/\\`id\\`/qorgallery-gui" %f)"},
+        {"100%f", R"(@/100%%f/qorgallery-gui %f)"},
+        {"it's; rm", R"("@/it's; rm/qorgallery-gui" %f)"},
+    };
+    fs::path opened = FDir / "opened.txt";
+    fs::path project = FDir.Write("a project.qor", "QorSlider project");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Folder);
+        fs::path program = FDir.Write(c.Folder + "/qorgallery-gui",
+                                      "#!/bin/sh\nprintf '%s|%s' \"$0\" \"$1\" > '" +
+                                          opened.string() + "'\n");
+        fs::permissions(program, fs::perms::owner_all);
+        ASSERT_EQ(RunProgram({FAssoc, program.string()}, 30000), 0);
+        fs::path entry = FDir / "data/applications" / DesktopId;
+        std::string exec = c.Exec;
+        exec.replace(exec.find('@'), 1, FDir.Path().string());
+        EXPECT_EQ(GetIniValue(ReadAll(entry), "Desktop Entry", "Exec"), exec);
+        EXPECT_EQ(Output("desktop-file-validate '" + entry.string() + "' 2>&1"), "");
+        // GLib looks for the program before undoing %%, so it cannot start a path with a %.
+        if (c.Folder.find('%') != std::string::npos) continue;
+        fs::remove(opened);
+        ASSERT_EQ(RunProgram({"gio", "launch", entry.string(), project.string()}, 30000), 0);
+        for (int i = 0; i < 100 && !fs::exists(opened); ++i)
+            usleep(50000);
+        EXPECT_EQ(ReadAll(opened), program.string() + "|" + project.string());
+    }
+}
+
+// A control character would end the Exec line and start a line of the path's choosing.
+TEST_F(AssociationProgramTest, APathWithAControlCharacterIsRefused)
+{
+    for (std::string folder : {"new\nExec=evil", "tab\there", "esc\x1b", "del\x7f"}) {
+        SCOPED_TRACE(folder);
+        fs::path program = FDir.Write(folder + "/qorgallery-gui", "#!/bin/sh\n");
+        setenv("QOR_PROGRAM", program.c_str(), 1);
+        std::string said = Output(FAssoc + " \"$QOR_PROGRAM\" 2>&1; echo \"exit $?\"");
+        EXPECT_NE(said.find("control character"), std::string::npos) << said;
+        EXPECT_TRUE(said.ends_with("exit 1\n")) << said;
+        EXPECT_FALSE(fs::exists(FDir / "data/applications" / DesktopId));
+        EXPECT_FALSE(fs::exists(FDir / "config/mimeapps.list"));
+    }
+}
+
 TEST_F(AssociationProgramTest, XdgOpenStartsTheAssociatedProgramWithTheProject)
 {
     if (RunProgram({"sh", "-c", "command -v xdg-open && command -v mimetype"}, 10000) != 0)

@@ -69,6 +69,7 @@ private slots:
     void AProjectOnlyLookedAtAsksNothing();
     void ASecondStartDuringAQuestionOpensItsProjectAfterwards();
     void SmallThingsDoWhatTheUserMeant();
+    void AProjectMadeReadOnlyStaysAsItIs();
 };
 
 void TKeepingWorkTest::AProjectThatFailsToOpenLeavesThePreviousOneAsItWas()
@@ -372,6 +373,25 @@ void TKeepingWorkTest::SmallThingsDoWhatTheUserMeant()
     ShowMsgBox(window.get(), "<font color=red>trip</font>.qor", mbOK, TMsgKind::Error);
     SetMsgAnswerer(EscapeFromUnexpectedBox);
     QCOMPARE(format, Qt::PlainText);
+}
+
+// Saving over a project its user made read-only is refused, and the window says why.
+void TKeepingWorkTest::AProjectMadeReadOnlyStaysAsItIs()
+{
+    qortest::TempDir dir;
+    auto window = NewWindow();
+    const std::string path = (dir / "kept.qor").string();
+    SaveTitledProject(*window, path, 2, "k");
+    const std::string bytes = qortest::ReadAll(path);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    window->XEImgLS1().IdToPInfo(0)->user.Title = "changed";
+    TScriptedAnswers answers;
+    QVERIFY(!window->SaveProject(path, true));
+    QCOMPARE(answers.Asked.size(), size_t(1));
+    QVERIFY(answers.Asked[0].starts_with("[Err] " + path));
+    QCOMPARE(qortest::ReadAll(path), bytes);
+    QCOMPARE(fs::status(path).permissions(),
+             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
 QOR_QTEST_MAIN(TKeepingWorkTest)

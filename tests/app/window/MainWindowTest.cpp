@@ -1,11 +1,19 @@
 #include "app/window/WindowTestSupport.h"
 
+#include "app/dialogs/FrmSetting.h"
 #include "util/UnitMsg.h"
+#include "util/XEIni.h"
+#include "util/XEInitPrj.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <string>
+#include <vector>
 
 using namespace qor;
 using namespace qor::test;
@@ -21,6 +29,7 @@ private slots:
     void CaptionSetsCycleBackAfterFivePresses();
     void PagesShowTheirOwnControls();
     void AddedPicturesLinkToANewTab();
+    void UpdatesAndTheHomePageFollowTheBuildsAddresses();
 };
 
 void TMainWindowTest::AddedPicturesLinkToANewTab()
@@ -139,6 +148,33 @@ void TMainWindowTest::PagesShowTheirOwnControls()
     QCOMPARE(window->CurrentPage(), int(TFrmSlider1::TabLog));
     QTest::keyClick(window.get(), Qt::Key_F2);
     QCOMPARE(window->CurrentPage(), int(TFrmSlider1::TabImgLS));
+}
+
+// The test's build names no update server (the default): the automatic check shows off and
+// disabled while the option keeps its value, and "今すぐ確認" says why; a server of the
+// configuration brings the check back. The home page command shows the build's page.
+void TMainWindowTest::UpdatesAndTheHomePageFollowTheBuildsAddresses()
+{
+    auto window = NewWindow();
+    QCheckBox* check = window->FrmSetting().ChCheckUpdate;
+    QVERIFY(!check->isEnabled() && !check->isChecked() &&
+            window->FrmSetting().Options().ChCheckUpdate);
+    QVERIFY(check->toolTip().contains("パッケージマネージャー"));
+    TScriptedAnswers answers;
+    window->FrmSetting().BtCheckUpdate->click();
+    QCOMPARE(answers.Asked, std::vector<std::string>{check->toolTip().toStdString()});
+    QCOMPARE(window->Action(ActGoSite)->isVisible(), !std::string(QOR_HOMEPAGE).empty());
+    QCOMPARE(window->Action(ActGoSite)->statusTip(), QString(QOR_HOMEPAGE));
+    window->SetHomePage("");
+    QVERIFY(!window->Action(ActGoSite)->isVisible());
+    QVERIFY(window->close());
+    window.reset();
+    TXEIniFile ini(Folders().IniFolder + "qorHTML5Gallery.ini");
+    ini.WriteString("Update", "Server", "http://127.0.0.1:9");
+    ini.UpdateFile();
+    window = NewWindow();
+    check = window->FrmSetting().ChCheckUpdate;
+    QVERIFY(check->isEnabled() && check->isChecked() && check->toolTip().isEmpty());
 }
 
 QOR_QTEST_MAIN(TMainWindowTest)

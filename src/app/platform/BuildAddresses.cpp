@@ -1,4 +1,4 @@
-#include "app/platform/UpdateServer.h"
+#include "app/platform/BuildAddresses.h"
 
 #ifndef QOR_UPDATE_SERVER
 #define QOR_UPDATE_SERVER ""
@@ -6,17 +6,25 @@
 #ifndef QOR_DOWNLOAD_PAGE
 #define QOR_DOWNLOAD_PAGE ""
 #endif
+#ifndef QOR_HOMEPAGE
+#define QOR_HOMEPAGE ""
+#endif
 
 namespace qor {
 
-std::string BuildUpdateServer()
+const char* BuildUpdateServer()
 {
     return QOR_UPDATE_SERVER;
 }
 
-std::string DownloadPageAddress()
+const char* DownloadPageAddress()
 {
     return QOR_DOWNLOAD_PAGE;
+}
+
+const char* HomePageAddress()
+{
+    return QOR_HOMEPAGE;
 }
 
 } // namespace qor
