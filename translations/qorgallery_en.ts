@@ -575,6 +575,14 @@
         <translation>Don&apos;t recompress JPEG pictures of the same size</translation>
     </message>
     <message>
+        <source>コピーするJPEG画像の撮影情報(Exif・GPS位置等)を残す</source>
+        <translation>Keep the photo data (EXIF, GPS position...) of copied JPEG pictures</translation>
+    </message>
+    <message>
+        <source>オフの時、公開するギャラリーにはカメラやGPS位置の情報を含めません</source>
+        <translation>When off, the published gallery holds no camera or GPS position data</translation>
+    </message>
+    <message>
         <source>デバッグモードを有効にする</source>
         <translation>Enable debug mode</translation>
     </message>

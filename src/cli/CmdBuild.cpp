@@ -15,7 +15,8 @@ const TOptionSpec BuildOptionSpec = {
     .ValueOptions = {"--pictures", "--out", "--template", "--set", "--html", "--css", "--title",
                      "--id", "--threads", "--watermark"},
     .FlagOptions = {"--skip-resize", "--copy-same-size", "--no-copy-same-size", "--demo",
-                    "--wrapper-classes", "--lazy", "--open", "--quiet", "--force"},
+                    "--wrapper-classes", "--lazy", "--open", "--quiet", "--force",
+                    "--keep-metadata"},
 };
 
 int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int least, int most)
@@ -40,6 +41,7 @@ TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
     if (parsed.Has("--copy-same-size") && parsed.Has("--no-copy-same-size"))
         throw EUsageError(LocalText("--copy-same-size and --no-copy-same-size exclude each other"));
     options.CopySameSize = !parsed.Has("--no-copy-same-size");
+    options.KeepMetadata = parsed.Has("--keep-metadata");
     options.Watermark = parsed.Last("--watermark");
     options.Demo = parsed.Has("--demo");
     options.WrapperClasses = parsed.Has("--wrapper-classes");

@@ -151,6 +151,7 @@ void TGalleryBuild::StartMake()
     job.Threads = FOptions.Threads;
     job.SkipResize = FOptions.SkipResize;
     job.NoResizeSameSizeJPEG = FOptions.CopySameSize;
+    job.KeepMetadata = FOptions.KeepMetadata;
     job.WrapperClasses = FOptions.WrapperClasses;
     job.Demo = FOptions.Demo;
     job.Lazy = FOptions.Lazy;

@@ -19,6 +19,7 @@ struct TBuildOptions {
     int Threads = 0;                 // 0: the number of processors, at least 2
     bool SkipResize = false;
     bool CopySameSize = true;
+    bool KeepMetadata = false;       // copied JPEGs keep their EXIF, XMP and IPTC
     std::string Watermark;
     bool Demo = false;
     bool WrapperClasses = false;

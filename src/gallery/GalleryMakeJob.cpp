@@ -30,6 +30,7 @@ bool TGalleryMakeJob::Start(const TComQorCSS1& settings, const TMakeJobOptions& 
     FFailure = TMakeOutcome::Aborted;
     FError.clear();
     FResizer.NoResizeSameSizeJPEG = options.NoResizeSameSizeJPEG;
+    FResizer.KeepMetadata = options.KeepMetadata;
     FResizer.SetOutDir(settings.OutFolder + "img");
     FResizer.AspectWidth = settings.ImageWidth;
     FResizer.AspectHeight = settings.ImageHeight;

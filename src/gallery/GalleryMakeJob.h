@@ -29,6 +29,7 @@ struct TMakeJobOptions {
     int Threads = 0; // 0: the number of processors, at least 2
     bool SkipResize = false;
     bool NoResizeSameSizeJPEG = true;
+    bool KeepMetadata = false;
     bool WrapperClasses = false;
     bool Demo = false;
     bool Lazy = false; // pictures fetched on demand by the gallery script

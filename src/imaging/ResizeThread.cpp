@@ -3,7 +3,10 @@
 #include "imaging/BandSlide.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/JpegMetadata.h"
+#include "imaging/PictureFiles.h"
 #include "imaging/XEResize.h"
+#include "util/AtomicFile.h"
 #include "util/DelphiFormat.h"
 #include "util/XEComFile.h"
 
@@ -158,6 +161,26 @@ void TResizeThread::Draw(TBmpScan& slide)
     if (!ran) throw EImageError("the run was closed before the picture was drawn");
 }
 
+// A JPEG of the slide's size is published as it is, but without what it says of the
+// photograph unless asked; one whose segments cannot be walked is written from its picture.
+// A failed plain copy is passed over, as the picture still counts.
+void TResizeThread::CopyUnchanged(const std::string& source, const std::string& dest,
+                                  const TBmpScan& slide) const
+{
+    if (FSetup.KeepMetadata) {
+        CopyFileTo(source, dest, true);
+        return;
+    }
+    std::vector<uint8_t> bytes = ReadPictureFile(source);
+    try {
+        bytes = WithoutPhotoMetadata(bytes, source);
+    } catch (const EImageError&) {
+        SaveJpeg(dest, slide, FSetup.ImageQuality);
+        return;
+    }
+    WriteFileAtomic(dest, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+}
+
 // Writes the slide picture and the thumbnail; false (reported first) when a file cannot be
 // written, which stops this worker.
 bool TResizeThread::Write(int n, const TResizeItem& item, const TOutFiles& out,
@@ -165,9 +188,8 @@ bool TResizeThread::Write(int n, const TResizeItem& item, const TOutFiles& out,
 {
     std::string failedFile = out.Image;
     try {
-        // A failed copy of an unchanged JPEG is passed over, as the picture still counts.
         if (same)
-            CopyFileTo(item.FileName, out.Image, true);
+            CopyUnchanged(item.FileName, out.Image, slide);
         else
             SaveJpeg(out.Image, slide, FSetup.ImageQuality);
         if (!FThumb) return true;

@@ -26,6 +26,8 @@ struct TResizeSetup {
     bool SkipResize = false;
     bool NoResizeSameSizeJPEG = false;
     TThreadPriority Priority = TThreadPriority::tpNormal;
+    // A copied JPEG keeps its EXIF, XMP and IPTC segments.
+    bool KeepMetadata = false;
 };
 
 class TResizeThread {
@@ -57,6 +59,7 @@ private:
     void ReportFailure(int n, const std::string& file, const std::string& reason,
                        const TResizeFailedEvent& event);
     void ApplyPriority();
+    void CopyUnchanged(const std::string& source, const std::string& dest, const TBmpScan& slide) const;
 
     TXEResizeCompo& FMama;
     TResizeSetup FSetup;

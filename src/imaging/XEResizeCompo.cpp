@@ -44,7 +44,8 @@ bool TXEResizeCompo::Execute(const std::vector<TResizeItem>& items)
         TResizeSetup setup{FOutDir,      FThreadNum,           k,
                            ImageQuality, AspectWidth,          AspectHeight,
                            MakeThumb,    ThumbAspectWidth,     ThumbAspectHeight,
-                           SkipResize,   NoResizeSameSizeJPEG, Priority};
+                           SkipResize,   NoResizeSameSizeJPEG, Priority,
+                           KeepMetadata};
         FThreadLS.push_back(std::make_unique<TResizeThread>(*this, setup));
     }
     // Every worker is listed before any starts, so none can end unnoticed.

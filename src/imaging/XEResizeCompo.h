@@ -87,6 +87,8 @@ public:
     TThreadPriority Priority = TThreadPriority::tpNormal;
     bool SkipResize = false;
     bool NoResizeSameSizeJPEG = false;
+    // A copied JPEG keeps what it says of the photograph (camera, GPS position...).
+    bool KeepMetadata = false;
 
     TTraceEvent OnTrace;
     TEachResizedEvent OnEachResized;

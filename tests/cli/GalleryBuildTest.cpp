@@ -321,6 +321,56 @@ INSTANTIATE_TEST_SUITE_P(CopyOptions, GalleryBuildCopyTest,
                          testing::Values(TCopyCase{{}, true}, TCopyCase{{"--copy-same-size"}, true},
                                          TCopyCase{{"--no-copy-same-size"}, false}));
 
+// A JPEG as a camera writes it: EXIF naming the camera with a GPS position, XMP, IPTC, a
+// comment and a second picture after its end, beside the colour profile that must stay.
+std::string WithPrivateSegments(const std::string& jpeg)
+{
+    auto segment = [](uint8_t marker, const std::string& payload) {
+        size_t length = payload.size() + 2;
+        return std::string{'\xFF', char(marker), char(length >> 8), char(length & 0xFF)} + payload;
+    };
+    auto le16 = [](int v) { return std::string{char(v & 0xFF), char(v >> 8)}; };
+    auto le32 = [&](int v) { return le16(v & 0xFFFF) + le16(v >> 16); };
+    auto entry = [&](int tag, int type, int count, const std::string& value) {
+        return le16(tag) + le16(type) + le32(count) + value;
+    };
+    // IFD0 at 8 (Make, GPSInfo), the GPS IFD at 38 (latitude reference), the make at 56.
+    std::string tiff = "II*" + std::string(1, '\0') + le32(8) + le16(2) +
+                       entry(0x010F, 2, 10, le32(56)) + entry(0x8825, 4, 1, le32(38)) + le32(0) +
+                       le16(1) + entry(0x0001, 2, 2, std::string("N\0\0\0", 4)) + le32(0) +
+                       std::string("SecretCam\0", 10);
+    std::string exif = segment(0xE1, std::string("Exif\0\0", 6) + tiff);
+    std::string xmp = segment(0xE1, std::string("http://ns.adobe.com/xap/1.0/\0", 29) + "<x:xmpmeta>secret-xmp</x:xmpmeta>");
+    std::string iptc = segment(0xED, std::string("Photoshop 3.0\0", 14) + "secret-iptc");
+    std::string icc = segment(0xE2, std::string("ICC_PROFILE\0\x01\x01", 14) + "kept-icc");
+    std::string comment = segment(0xFE, "secret-comment");
+    return jpeg.substr(0, 2) + exif + xmp + iptc + icc + jpeg.substr(2) + comment + "secret-trailer";
+}
+
+TEST_F(GalleryBuildTest, ACopiedJpegLosesWhatItSaysOfThePhotographUnlessKept)
+{
+    fs::path source = WritePicture(Pictures() / "p01.jpg", kSlideWidth, kSlideHeight, 1);
+    const std::string plain = ReadAll(source);
+    FDir.Write("pics/p01.jpg", WithPrivateSegments(plain));
+    ExpectWritten(Build(Args()), Page());
+    std::string published = ReadAll(SlideFile(Gallery(), 1));
+    for (const char* secret : {"Exif", "SecretCam", "secret-xmp", "secret-iptc", "secret-comment", "secret-trailer"})
+        EXPECT_EQ(published.find(secret), std::string::npos) << secret;
+    EXPECT_NE(published.find("kept-icc"), std::string::npos);
+    EXPECT_EQ(Decode(SlideFile(Gallery(), 1)).Width(), kSlideWidth);
+    EXPECT_EQ(published.size(), plain.size() + 4 + 14 + 8) << "the picture data and the profile, nothing else";
+
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(qor::RunExif({source.string(), SlideFile(Gallery(), 1).string()}), ExitOk);
+    std::vector<std::string> exif = Lines(testing::internal::GetCapturedStdout());
+    ASSERT_EQ(exif.size(), 2u);
+    EXPECT_NE(exif[0].find("maker=\"SecretCam\""), std::string::npos) << exif[0];
+    EXPECT_EQ(exif[1].find("maker="), std::string::npos) << exif[1];
+
+    ExpectWritten(Build(Args({"--keep-metadata"})), Page());
+    EXPECT_EQ(ReadAll(SlideFile(Gallery(), 1)), ReadAll(source));
+}
+
 TEST_F(GalleryBuildTest, SkipResizeKeepsPicturesAlreadyThereAndMakesTheMissingOnes)
 {
     AddPictures(3);

@@ -285,6 +285,7 @@ TSettingOptions TFrmSetting::Options() const
     o.ChDemoMode = ChDemoMode->isChecked();
     o.ChIgnoreSampleSize = ChIgnoreSampleSize->isChecked();
     o.ChNoResizeSameSizeJPEG = ChNoResizeSameSizeJPEG->isChecked();
+    o.ChKeepMetadata = ChKeepMetadata->isChecked();
     o.LSSample = LSSample->currentRow();
     o.ChWaterMark = ChWaterMark->isChecked();
     o.WaterMark = EdWaterMark->text().toStdString();
@@ -301,6 +302,7 @@ void TFrmSetting::SetOptions(const TSettingOptions& o)
     ChDemoMode->setChecked(o.ChDemoMode);
     ChIgnoreSampleSize->setChecked(o.ChIgnoreSampleSize);
     ChNoResizeSameSizeJPEG->setChecked(o.ChNoResizeSameSizeJPEG);
+    ChKeepMetadata->setChecked(o.ChKeepMetadata);
     LSSample->setCurrentRow(o.LSSample < LSSample->count() ? o.LSSample : -1);
     ChWaterMark->setChecked(o.ChWaterMark);
     EdWaterMark->setText(QString::fromStdString(o.WaterMark));

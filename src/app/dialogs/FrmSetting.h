@@ -206,6 +206,7 @@ public:
     QCheckBox* ChAddWrapperToClass = nullptr;
     QCheckBox* ChDemoMode = nullptr;
     QCheckBox* ChNoResizeSameSizeJPEG = nullptr;
+    QCheckBox* ChKeepMetadata = nullptr;
     QCheckBox* ChDebugMode = nullptr;
     QPushButton* Button1 = nullptr;
     // Buttons.

@@ -364,6 +364,9 @@ QWidget* TFrmSetting::BuildEnvironmentTab()
     ChNoResizeSameSizeJPEG =
         NewCheck(tab, "ChNoResizeSameSizeJPEG", tr("サイズが同じJPEG画像は再圧縮しない"), true);
     column->addWidget(ChNoResizeSameSizeJPEG);
+    ChKeepMetadata = NewCheck(tab, "ChKeepMetadata", tr("コピーするJPEG画像の撮影情報(Exif・GPS位置等)を残す"),
+                              false, tr("オフの時、公開するギャラリーにはカメラやGPS位置の情報を含めません"));
+    column->addWidget(ChKeepMetadata);
     ChDebugMode = NewCheck(tab, "ChDebugMode", tr("デバッグモードを有効にする"), false);
     ChDebugMode->hide();
     column->addWidget(ChDebugMode);

@@ -16,6 +16,7 @@ struct TSettingOptions {
     bool ChDemoMode = false;
     bool ChIgnoreSampleSize = true;
     bool ChNoResizeSameSizeJPEG = true;
+    bool ChKeepMetadata = false;
     int LSSample = 0; // selected template row, -1 for none
     bool ChWaterMark = false;
     std::string WaterMark = DefaultWaterMark();

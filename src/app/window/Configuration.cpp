@@ -23,6 +23,7 @@ constexpr TOptionFlag OptionFlags[] = {
     {"ChDemoMode", &TSettingOptions::ChDemoMode},
     {"ChIgnoreSampleSize", &TSettingOptions::ChIgnoreSampleSize},
     {"ChNoResizeSameSizeJPEG", &TSettingOptions::ChNoResizeSameSizeJPEG},
+    {"ChKeepMetadata", &TSettingOptions::ChKeepMetadata},
 };
 
 void ReadOptions(const TXEIniFile& ini, TSettingOptions& o)

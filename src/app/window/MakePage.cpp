@@ -106,6 +106,7 @@ void TFrmSlider1::ActMakeExecute()
     job.Threads = gdThreadCt->value();
     job.SkipResize = ChSkipResize->isChecked();
     job.NoResizeSameSizeJPEG = options.ChNoResizeSameSizeJPEG;
+    job.KeepMetadata = options.ChKeepMetadata;
     job.WrapperClasses = options.ChAddWrapperToClass;
     job.Demo = options.ChDemoMode;
     // The resource folder's script is read again, as it may have been repaired since start;
