@@ -300,6 +300,17 @@ bool GetFileTimes(const fs::path& path, TDateTime& created, TDateTime& modified,
     return true;
 }
 
+TFilePtr OpenRegularFile(const fs::path& path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = ::fdopen(fd, "rb");
+    if (!file) ::close(fd);
+    return TFilePtr(file);
+}
+
 int64_t GetFileSize64(const fs::path& path)
 {
     TDateTime created, modified;

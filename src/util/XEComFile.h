@@ -50,6 +50,9 @@ struct TFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
+// Opens a regular file for reading without waiting: a named pipe, device or socket, or a path
+// that cannot be opened, gives none at once instead of blocking the caller.
+TFilePtr OpenRegularFile(const std::filesystem::path& path);
 
 bool CopyFileTo(const std::filesystem::path& source, const std::filesystem::path& dest,
                 bool overwrite);
