@@ -190,3 +190,23 @@ TEST_F(PictureFolder, DropsAreRefusedWhenNotAccepted)
     EXPECT_FALSE(raised);
     EXPECT_EQ(List.Count(), 0);
 }
+
+// Whatever order the file system lists a folder in, adding it by the button (MergeFiles), a
+// drop or as the whole list gives its pictures in name order, case-insensitive first.
+TEST(FolderOrder, EveryWayOfAddingAFolderTakesNameOrder)
+{
+    TempDir dir;
+    for (const char* name : {"b.jpg", "C.png", "a2.bmp", "B.jpg", "a10.gif", "a.jpg", "z.jpg",
+                             "m.jpg", "d.jpg", "q.jpg", "e.jpg", "k.jpg"})
+        dir.Write(name, "x");
+    const Strings expected = {"a.jpg", "a10.gif", "a2.bmp", "B.jpg", "b.jpg", "C.png",
+                              "d.jpg", "e.jpg", "k.jpg", "m.jpg", "q.jpg", "z.jpg"};
+    std::string folder = dir.Path().string();
+    TCustomImgLS merged, dropped, whole;
+    merged.MergeFiles({}, folder, -1);
+    dropped.DropFiles({folder}, 0);
+    whole.SetFolder(folder);
+    EXPECT_EQ(Names(merged), expected);
+    EXPECT_EQ(Names(dropped), expected);
+    EXPECT_EQ(Names(whole), expected);
+}
