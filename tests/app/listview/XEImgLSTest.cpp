@@ -119,9 +119,7 @@ private slots:
         QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
         FList->AssignFileLS({FPictures[0], pipe, FPictures[1]});
         QTRY_VERIFY_WITH_TIMEOUT(!FList->LoadersAlive(), 10000);
-        QVERIFY(FList->IdToPInfo(0)->bmp);
-        QVERIFY(!FList->IdToPInfo(1)->bmp);
-        QVERIFY(FList->IdToPInfo(2)->bmp);
+        QVERIFY(FList->IdToPInfo(0)->bmp && !FList->IdToPInfo(1)->bmp && FList->IdToPInfo(2)->bmp);
         std::filesystem::remove(pipe);
     }
 
