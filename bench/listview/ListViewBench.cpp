@@ -3,12 +3,17 @@
 //
 //   bench_listview bench WORKDIR [PHOTOS=500] [ENTRIES=10000]
 //   bench_listview screens WORKDIR OUTDIR
+//   bench_listview loaders FOLDER THREADS
 //
 // bench generates camera-sized JPEGs (4000 × 3000, every fourth with EXIF orientation 6) in
 // WORKDIR once, then reports each figure with its limit as a ratio (below 1 is within it).
+// loaders makes the thumbnails of a folder's pictures with that many list loaders and ends;
+// bench/gallery-memory/run measures its peak memory.
 #include "ListViewTestFiles.h"
+#include "app/QtDispatcher.h"
 #include "app/listview/ThumbLoader.h"
 #include "app/listview/XEImgLS.h"
+#include "util/XEComFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -301,6 +306,30 @@ int Screens(const std::string& work, const std::string& out)
     return 0;
 }
 
+// Every picture of the folder through the list's loaders, without a thumbnail cache.
+int Loaders(const std::string& folder, int threads)
+{
+    TQtDispatcher mainThread;
+    std::vector<PThumbInfo> entries;
+    std::vector<TThumbJob> jobs;
+    for (const std::string& file : FindFilesList(folder, {".png", ".jpg"}, 1)) {
+        entries.push_back(std::make_shared<TThumbInfo>());
+        TThumbJob job;
+        job.Entry = entries.back();
+        job.Request.FileName = file;
+        jobs.push_back(job);
+    }
+    size_t done = 0;
+    TThumbLoader loader(
+        mainThread, threads,
+        [](const TThumbRequest& request) { return MakeThumbnail(request, nullptr, nullptr); },
+        [&](const TThumbJob&, TThumbResult&, bool) { ++done; });
+    loader.Idle(jobs);
+    RunUntil([&] { return done == entries.size(); });
+    std::printf("%zu thumbnails with %d loaders\n", done, threads);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -312,7 +341,10 @@ int main(int argc, char** argv)
                      args.size() > 4 ? args[4].toInt() : 10000);
     if (args.size() >= 4 && args[1] == "screens")
         return Screens(args[2].toStdString(), args[3].toStdString());
+    if (args.size() >= 4 && args[1] == "loaders")
+        return Loaders(args[2].toStdString(), args[3].toInt());
     std::fprintf(stderr, "usage: bench_listview bench WORKDIR [PHOTOS] [ENTRIES]\n"
-                         "       bench_listview screens WORKDIR OUTDIR\n");
+                         "       bench_listview screens WORKDIR OUTDIR\n"
+                         "       bench_listview loaders FOLDER THREADS\n");
     return 2;
 }

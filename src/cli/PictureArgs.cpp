@@ -4,7 +4,6 @@
 #include "util/XEComFile.h"
 #include "util/LocalText.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace qor {
@@ -17,28 +16,6 @@ const TStringList& PictureExtensions()
     return exts;
 }
 
-namespace {
-
-bool NameLess(const std::string& a, const std::string& b)
-{
-    std::string la = AsciiLower(a), lb = AsciiLower(b);
-    return la != lb ? la < lb : a < b;
-}
-
-// Sorts each run of files sharing a folder, keeping the runs where FindFiles put them.
-void SortWithinFolders(TStringList& files, size_t from)
-{
-    auto folderOf = [](const std::string& p) { return fs::path(p).parent_path(); };
-    for (size_t start = from; start < files.size();) {
-        size_t end = start + 1;
-        while (end < files.size() && folderOf(files[end]) == folderOf(files[start])) ++end;
-        std::sort(files.begin() + start, files.begin() + end, NameLess);
-        start = end;
-    }
-}
-
-} // namespace
-
 TStringList CollectPictures(const std::vector<std::string>& paths)
 {
     TStringList files;
@@ -50,9 +27,7 @@ TStringList CollectPictures(const std::vector<std::string>& paths)
             files.push_back(fs::absolute(path).lexically_normal().string());
             continue;
         }
-        size_t from = files.size();
         FindFiles(fs::absolute(path).lexically_normal(), files, PictureExtensions(), 1);
-        SortWithinFolders(files, from);
     }
     return files;
 }

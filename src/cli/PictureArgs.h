@@ -18,9 +18,7 @@ public:
 // The extensions a folder scan takes.
 const TStringList& PictureExtensions();
 
-// Files in the order given; a folder contributes its subfolders' pictures first, then its
-// own. Linux delivers a folder's entries in no useful order, so each folder's pictures are
-// sorted by name (case-insensitive) to make the gallery's order predictable. Throws
+// Files in the order given; a folder contributes its pictures in FindFiles' name order. Throws
 // EPictureArgError for a path that does not exist.
 TStringList CollectPictures(const std::vector<std::string>& paths);
 

@@ -17,11 +17,23 @@ struct TSourceOf {
     void operator()(int32_t x, int32_t y, int32_t& sx, int32_t& sy) const
     {
         switch (code) {
+        case 2:
+            sx = W - 1 - x, sy = y;
+            break;
         case 3:
             sx = W - 1 - x, sy = H - 1 - y;
             break;
+        case 4:
+            sx = x, sy = H - 1 - y;
+            break;
+        case 5:
+            sx = y, sy = x;
+            break;
         case 6:
             sx = y, sy = H - 1 - x;
+            break;
+        case 7:
+            sx = W - 1 - y, sy = H - 1 - x;
             break;
         default:
             sx = W - 1 - y, sy = x;
@@ -50,10 +62,10 @@ template <size_t N> void MovePixels(const TBmpScan& from, TBmpScan& to, TSourceO
 
 TBmpScan TransformOrientation(const TBmpScan& picture, int code)
 {
-    if (code != 3 && code != 6 && code != 8) return picture;
+    if (code < 2 || code > 8) return picture;
     int bits = picture.BitsPerPixel();
     if (bits % 8 != 0) throw EImageError("pictures below 8 bits per pixel cannot be turned");
-    bool swap = code != 3;
+    bool swap = SwapsSides(code);
     TBmpScan turned;
     try {
         turned = TBmpScan(swap ? picture.Height() : picture.Width(),
@@ -77,6 +89,11 @@ TBmpScan TransformOrientation(const TBmpScan& picture, int code)
         break;
     }
     return turned;
+}
+
+bool SwapsSides(int code)
+{
+    return code >= 5 && code <= 8;
 }
 
 int AngleToOrientation(int angle)

@@ -9,6 +9,8 @@
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -53,11 +55,12 @@ bool IsJpegFileName(const std::filesystem::path& path)
 
 std::vector<uint8_t> ReadPictureFile(const std::filesystem::path& path)
 {
-    TFilePtr file(std::fopen(path.c_str(), "rb"));
+    TFilePtr file = OpenRegularFile(path);
     if (!file) throw EImageError(path.string() + ": cannot open the file");
-    std::error_code error;
-    uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) throw EImageError(path.string() + ": cannot read the file");
+    struct stat info {};
+    if (::fstat(::fileno(file.get()), &info) != 0)
+        throw EImageError(path.string() + ": cannot read the file");
+    uintmax_t size = static_cast<uintmax_t>(info.st_size);
     if (size > kMaxFileBytes) throw EImageError(path.string() + ": the file is too large");
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())

@@ -20,7 +20,8 @@ using TPictureDecoder = TBmpScan (*)(std::span<const uint8_t> data, const std::s
 TPictureDecoder DecoderForExtension(std::string_view extension);
 // Whether the extension, in lower case, is a JPEG one: ".jpg", ".jpeg" or ".jpe".
 bool IsJpegFileName(const std::filesystem::path& path);
-// The whole file; throws EImageError naming it when it cannot be read or is beyond 1 GiB.
+// The whole file; throws EImageError naming it when it cannot be read, is not a regular file
+// (a named pipe is never waited for) or is beyond 1 GiB.
 std::vector<uint8_t> ReadPictureFile(const std::filesystem::path& path);
 
 // Empty for an empty path or a picture of zero size; throws EImageError for an unsupported

@@ -4,6 +4,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/JpegMetadata.h"
+#include "imaging/PictureBudget.h"
 #include "imaging/PictureFiles.h"
 #include "imaging/XEResize.h"
 #include "util/AtomicFile.h"
@@ -64,6 +65,7 @@ void TResizeThread::ApplyPriority()
 void TResizeThread::Run()
 {
     ApplyPriority();
+    TPictureWorker worker;
     const int total = static_cast<int>(FMama.FImgLS.size());
     for (int n = FSetup.Mod; n < total; n += FSetup.ThreadNum) {
         if (FStopRequested || !ProcessPosition(n)) break;
@@ -108,7 +110,10 @@ bool TResizeThread::ProcessPosition(int n)
     }
     TBmpScan slide;
     bool same = false;
-    if (Produce(n, item, slide, same) && !Write(n, item, out, slide, same)) return false;
+    bool written = !Produce(n, item, slide, same) || Write(n, item, out, slide, same);
+    // The picture's memory goes back to the budget the other workers wait on.
+    FResize->SetBmp({});
+    if (!written) return false;
     Report(n);
     return true;
 }

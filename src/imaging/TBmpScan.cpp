@@ -1,6 +1,7 @@
 #include "imaging/TBmpScan.h"
 
 #include "imaging/ImageError.h"
+#include "imaging/PictureBudget.h"
 
 #include <cstring>
 #include <new>
@@ -33,7 +34,7 @@ constexpr size_t kMapFrom = size_t(8) << 20;
 void TPixelFree::operator()(uint8_t* pixels) const
 {
     if (mapped)
-        munmap(base, mapped);
+        UnmapPictureMemory(base, mapped);
     else
         delete[] pixels;
 }
@@ -42,8 +43,7 @@ TBmpScan::TPixels TBmpScan::Allocate(size_t bytes)
 {
     if (bytes < kMapFrom) return TPixels(new uint8_t[bytes]);
     size_t length = (bytes + 2 * kHugePage - 1) / kHugePage * kHugePage;
-    void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (base == MAP_FAILED) throw std::bad_alloc();
+    void* base = MapPictureMemory(length);
     uintptr_t aligned = (reinterpret_cast<uintptr_t>(base) + kHugePage - 1) / kHugePage * kHugePage;
     madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
     return TPixels(reinterpret_cast<uint8_t*>(aligned), TPixelFree{base, length});

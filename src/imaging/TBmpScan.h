@@ -38,7 +38,8 @@ public:
 
     TBmpScan() = default;
     // A white picture (or, with TFill::None, one whose pixels the caller writes at once).
-    // Throws EImageError for sizes beyond the limits and std::bad_alloc when memory runs out.
+    // Throws EImageError for sizes beyond the limits or the picture-memory budget (where a
+    // worker thread may wait first, see PictureBudget.h) and std::bad_alloc when memory runs out.
     TBmpScan(int32_t width, int32_t height, int bitsPerPixel = 24, TFill fill = TFill::White);
     TBmpScan(const TBmpScan& other);
     TBmpScan& operator=(const TBmpScan& other);

@@ -425,7 +425,7 @@ bool ReadExifRecord(const std::filesystem::path& path, ExifInfo& info, bool& par
     parsed = false;
     ResetRecord(info);
     if (!IsJpegFileName(path)) return false;
-    TFilePtr file(std::fopen(path.c_str(), "rb"));
+    TFilePtr file = OpenRegularFile(path);
     if (!file) {
         info.Info.WithError = 1;
         return false;

@@ -8,20 +8,8 @@
 #include "imaging/XEExif.h"
 #include "util/TextCodec.h"
 
-#include <algorithm>
-#include <cstring>
 
 namespace qor {
-
-namespace {
-
-void MirrorInPlace(TBmpScan& picture)
-{
-    for (int32_t y = 0; y < picture.Height(); ++y)
-        std::reverse(picture.Scan(y), picture.Scan(y) + picture.Width());
-}
-
-} // namespace
 
 void TXEResize::SetFileName(const std::filesystem::path& fileName)
 {
@@ -36,10 +24,11 @@ void TXEResize::Load()
     FExifMirror = false;
     std::error_code error;
     TBmpScan picture;
+    int orientation = 1;
     if (std::filesystem::exists(FFileName, error)) {
         picture = LoadPicture(FFileName);
         if (EnableExifRotation) {
-            int orientation = ExifOrientation(FFileName);
+            orientation = ExifOrientation(FFileName);
             FExifAngle = OrientationAngle(orientation);
             FExifMirror = IsMirroredOrientation(orientation);
         }
@@ -48,9 +37,8 @@ void TXEResize::Load()
         SetBmp(TBmpScan());
         return;
     }
-    if (FExifMirror) MirrorInPlace(picture);
-    int angle = FExifAngle + FUserAngle;
-    if (angle != 0) picture = RotateByAngle(picture, angle);
+    if (orientation != 1) picture = TransformOrientation(picture, orientation);
+    if (FUserAngle % 360 != 0) picture = RotateByAngle(picture, FUserAngle);
     HoldPicture(std::move(picture));
 }
 

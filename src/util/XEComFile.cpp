@@ -167,6 +167,12 @@ bool ForceFolder(std::string_view path)
     return fs::is_directory(folder, ec);
 }
 
+bool FileNameLess(const std::string& a, const std::string& b)
+{
+    std::string lowerA = AsciiLower(a), lowerB = AsciiLower(b);
+    return lowerA != lowerB ? lowerA < lowerB : a < b;
+}
+
 int FindFiles(const fs::path& folder, TStringList& list, const TStringList& exts, int depth)
 {
     if (depth < 1) return 0;
@@ -174,6 +180,10 @@ int FindFiles(const fs::path& folder, TStringList& list, const TStringList& exts
     std::vector<fs::directory_entry> entries;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         entries.push_back(*it);
+    // The file system's own order is arbitrary on Linux: a folder's pictures come in name order.
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return FileNameLess(a.path().filename().string(), b.path().filename().string());
+    });
     for (const fs::directory_entry& entry : entries)
         if (entry.is_directory(ec)) FindFiles(entry.path(), list, exts, depth - 1);
     bool everyFile = !exts.empty() && exts[0] == "*";
@@ -298,6 +308,17 @@ bool GetFileTimes(const fs::path& path, TDateTime& created, TDateTime& modified,
     modified = ToDateTime(info.stx_mtime);
     size = static_cast<int64_t>(info.stx_size);
     return true;
+}
+
+TFilePtr OpenRegularFile(const fs::path& path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = ::fdopen(fd, "rb");
+    if (!file) ::close(fd);
+    return TFilePtr(file);
 }
 
 int64_t GetFileSize64(const fs::path& path)

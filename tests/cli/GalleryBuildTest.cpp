@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The watermark reaches fontconfig, which keeps its configuration for the whole process and
@@ -461,7 +462,7 @@ protected:
 
 TEST_P(GalleryBuildUnmadeTest, PicturesThatCannotBeMadeAreNamedAndThePageStillWritten)
 {
-    AddPictures(4);
+    AddPictures(5);
     fs::path project = FDir / "holiday.qor";
     testing::internal::CaptureStdout();
     int made = qor::RunNew(
@@ -477,6 +478,10 @@ TEST_P(GalleryBuildUnmadeTest, PicturesThatCannotBeMadeAreNamedAndThePageStillWr
     fs::path damaged = FDir.Write("pics/p03.jpg", "\xff\xd8\xff\xe0 this is no picture");
     fs::path gone = Pictures() / "p04.jpg";
     fs::remove(gone);
+    // A named pipe where a picture was: no writer ever comes, so opening it must not wait.
+    fs::path pipe = Pictures() / "p05.jpg";
+    fs::remove(pipe);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
 
     TBuildRun run = Build(args);
     EXPECT_EQ(run.Status, ExitPicturesMissing);
@@ -485,8 +490,9 @@ TEST_P(GalleryBuildUnmadeTest, PicturesThatCannotBeMadeAreNamedAndThePageStillWr
     ExpectPictures(Gallery(), 2, true);
     EXPECT_EQ(fs::exists(SlideFile(Gallery(), 3)), OverAnEarlierBuild());
     EXPECT_EQ(fs::exists(SlideFile(Gallery(), 4)), OverAnEarlierBuild());
+    EXPECT_EQ(fs::exists(SlideFile(Gallery(), 5)), OverAnEarlierBuild());
     // One line for each, naming the file once, then the reason.
-    for (const fs::path& file : {damaged, gone}) {
+    for (const fs::path& file : {damaged, gone, pipe}) {
         std::string warning = "warning: " + file.string() + ": ";
         EXPECT_EQ(Occurrences(run.Err, warning), 1u) << run.Err;
         EXPECT_EQ(Occurrences(run.Err, file.string()), 1u) << run.Err;

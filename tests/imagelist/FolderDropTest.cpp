@@ -190,3 +190,21 @@ TEST_F(PictureFolder, DropsAreRefusedWhenNotAccepted)
     EXPECT_FALSE(raised);
     EXPECT_EQ(List.Count(), 0);
 }
+
+// Whatever order the file system lists a folder in, adding it by the button (MergeFiles), a
+// drop or as the whole list gives its pictures in name order, case-insensitive first.
+TEST(FolderOrder, EveryWayOfAddingAFolderTakesNameOrder)
+{
+    TempDir dir;
+    for (const char* name :
+         {"b.jpg", "C.png", "a2.bmp", "B.jpg", "a10.gif", "a.jpg", "z.jpg", "d.jpg"})
+        dir.Write(name, "x");
+    const Strings expected = {"a.jpg", "a10.gif", "a2.bmp", "B.jpg",
+                              "b.jpg", "C.png",   "d.jpg",  "z.jpg"};
+    TCustomImgLS merged, dropped, whole;
+    merged.MergeFiles({}, dir.Path().string(), -1);
+    dropped.DropFiles({dir.Path().string()}, 0);
+    whole.SetFolder(dir.Path().string());
+    for (const TCustomImgLS* list : {&merged, &dropped, &whole})
+        EXPECT_EQ(Names(*list), expected);
+}

@@ -92,8 +92,22 @@ TEST(Orientation, EachCodeTakesItsSourcePixel)
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
             ASSERT_TRUE(half.Scan(y)[x] == src.Scan(H - 1 - y)[W - 1 - x]);
+    TBmpScan across = TransformOrientation(src, 2), upDown = TransformOrientation(src, 4),
+             main = TransformOrientation(src, 5), other = TransformOrientation(src, 7);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            ASSERT_TRUE(across.Scan(y)[x] == src.Scan(y)[W - 1 - x]);
+            ASSERT_TRUE(upDown.Scan(y)[x] == src.Scan(H - 1 - y)[x]);
+        }
+    ASSERT_EQ(H, main.Width());
+    ASSERT_EQ(H, other.Width());
+    for (int y = 0; y < W; ++y)
+        for (int x = 0; x < H; ++x) {
+            ASSERT_TRUE(main.Scan(y)[x] == src.Scan(x)[y]);
+            ASSERT_TRUE(other.Scan(y)[x] == src.Scan(H - 1 - x)[W - 1 - y]);
+        }
     EXPECT_TRUE(SamePicture(src, TransformOrientation(src, 1)));
-    EXPECT_TRUE(SamePicture(src, TransformOrientation(src, 5))); // mirrored codes are not made
+    EXPECT_TRUE(SamePicture(src, TransformOrientation(src, 9))); // not an orientation: a copy
 }
 
 TEST(Orientation, FourQuarterTurnsGiveTheOriginal)

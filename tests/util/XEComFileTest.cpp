@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,12 +17,12 @@ using namespace qor;
 using qortest::ReadAll;
 using qortest::TempDir;
 
-// The files of a folder in the order the file system delivers them.
-TStringList DeliveredFiles(const fs::path& folder, const std::set<std::string>& names)
+// The paths of files of a folder, named in the order expected.
+TStringList FilesIn(const fs::path& folder, const std::vector<std::string>& names)
 {
     TStringList files;
-    for (const fs::directory_entry& e : fs::directory_iterator(folder))
-        if (names.contains(e.path().filename().string())) files.push_back(e.path().string());
+    for (const std::string& name : names)
+        files.push_back((folder / name).string());
     return files;
 }
 
@@ -200,27 +199,27 @@ TEST_F(FindFilesTree, DepthOneComparesLowerCasedExtensionsInDeliveryOrder)
 {
     TStringList list;
     EXPECT_EQ(FindFiles(Root(), list, {".jpg", ".png"}, 1), 2);
-    EXPECT_EQ(list, DeliveredFiles(Root(), {"a.JPG", "c.png"}));
+    EXPECT_EQ(list, FilesIn(Root(), {"a.JPG", "c.png"}));
 }
 
 TEST_F(FindFilesTree, SubfoldersComeBeforeTheFolderItself)
 {
     TStringList list;
     EXPECT_EQ(FindFiles(Root(), list, {".jpg", ".gif"}, 3), 4);
-    TStringList expected = Joined(DeliveredFiles(FDir / "sub/deep", {"g.jpg"}),
-                                  DeliveredFiles(FDir / "sub", {"e.jpg", "f.gif"}));
-    EXPECT_EQ(list, Joined(expected, DeliveredFiles(Root(), {"a.JPG"})));
+    TStringList expected = Joined(FilesIn(FDir / "sub/deep", {"g.jpg"}),
+                                  FilesIn(FDir / "sub", {"e.jpg", "f.gif"}));
+    EXPECT_EQ(list, Joined(expected, FilesIn(Root(), {"a.JPG"})));
     TStringList two;
     FindFiles(Root(), two, {".jpg"}, 2);
     EXPECT_EQ(two,
-              Joined(DeliveredFiles(FDir / "sub", {"e.jpg"}), DeliveredFiles(Root(), {"a.JPG"})));
+              Joined(FilesIn(FDir / "sub", {"e.jpg"}), FilesIn(Root(), {"a.JPG"})));
 }
 
 TEST_F(FindFilesTree, StarTakesEveryFileButNoFolder)
 {
     TStringList list;
     EXPECT_EQ(FindFiles(Root(), list, {"*"}, 1), 4);
-    EXPECT_EQ(list, DeliveredFiles(Root(), {"a.JPG", "b.jpeg", "c.png", "d.txt"}));
+    EXPECT_EQ(list, FilesIn(Root(), {"a.JPG", "b.jpeg", "c.png", "d.txt"}));
     EXPECT_EQ(FindFilesList(Root(), {"*"}, 1), list);
 }
 

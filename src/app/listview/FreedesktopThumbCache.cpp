@@ -1,18 +1,20 @@
 #include "app/listview/FreedesktopThumbCache.h"
 
 #include "app/widgets/BmpImage.h"
+#include "util/XEComFile.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QUrl>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
-#include <cstdio>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
@@ -50,25 +52,80 @@ QImage ReadIfCurrent(const std::string& path, const std::string& uri, const std:
     return image;
 }
 
-// Writes the PNG to a new file beside path, readable by the user only, then puts it in place,
-// so that another program never reads half a thumbnail.
-void WriteAtomic(const std::string& path, const QImage& image, const std::string& uri,
-                 const std::string& mtime)
+// GLib's g_filename_to_uri leaves letters, digits and "!$&'()*+,-./:=@_~" as they are and
+// writes every other byte as %XX in upper case; the cache file is named after that text.
+std::string EscapePath(const std::string& path)
 {
-    QImage keyed = image;
-    keyed.setText("Thumb::URI", QString::fromStdString(uri));
-    keyed.setText("Thumb::MTime", QString::fromStdString(mtime));
-    keyed.setText("Software", kSoftware);
+    static const std::string kKept = "!$&'()*+,-./:=@_~";
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : path) {
+        if (std::isalnum(c) && c < 0x80) {
+            out += char(c);
+        } else if (kKept.find(char(c)) != std::string::npos) {
+            out += char(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+void AppendBigEndian(QByteArray& bytes, uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.append(char((value >> shift) & 0xFF));
+}
+
+// A PNG tEXt chunk: GLib reads the thumbnail keys only from these, never from compressed ones.
+QByteArray TextChunk(const QByteArray& key, const std::string& text)
+{
+    QByteArray body = "tEXt" + key + '\0' + QByteArray::fromStdString(text);
+    QByteArray chunk;
+    AppendBigEndian(chunk, uint32_t(body.size() - 4));
+    chunk += body;
+    AppendBigEndian(chunk, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(body.constData()),
+                                          uInt(body.size()))));
+    return chunk;
+}
+
+// The picture as PNG with the keys as tEXt chunks right after the header chunk.
+QByteArray KeyedPng(const QImage& image,
+                    const std::vector<std::pair<QByteArray, std::string>>& keys)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     writer.setCompression(1); // fast: thumbnails are small and written in bulk
-    if (!writer.write(keyed)) return;
+    // The signature, then the header chunk's length, type, 13 bytes of data and CRC.
+    constexpr int kAfterHeader = 8 + 4 + 4 + 13 + 4;
+    if (!writer.write(image) || bytes.size() < kAfterHeader || bytes.mid(12, 4) != "IHDR")
+        return {};
+    QByteArray chunks;
+    for (const auto& [key, text] : keys)
+        chunks += TextChunk(key, text);
+    return bytes.insert(kAfterHeader, chunks);
+}
+
+// Makes the missing folders down to folder, readable by the user only as the standard asks.
+// Folders that exist are left as they are: one may be another program's, reached by a link.
+void MakePrivateFolders(const std::filesystem::path& folder)
+{
     std::error_code ec;
-    std::filesystem::path target(path);
-    std::filesystem::create_directories(target.parent_path(), ec);
-    std::filesystem::permissions(target.parent_path(), std::filesystem::perms::owner_all, ec);
+    if (folder.empty() || std::filesystem::exists(folder, ec)) return;
+    MakePrivateFolders(folder.parent_path());
+    ::mkdir(folder.c_str(), 0700);
+}
+
+// Writes the PNG to a new file beside path, readable by the user only, then puts it in place,
+// so that another program never reads half a thumbnail.
+void WriteAtomic(const std::string& path, const QByteArray& bytes)
+{
+    if (bytes.isEmpty()) return;
+    MakePrivateFolders(std::filesystem::path(path).parent_path());
     std::string temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return;
@@ -76,6 +133,20 @@ void WriteAtomic(const std::string& path, const QImage& image, const std::string
               ::write(fd, bytes.constData(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) ::unlink(temp.c_str());
+}
+
+// The picture's own size as stored: from the keys of the thumbnail when it has them, else from
+// the picture's header (opened only when it is a regular file).
+QSize OwnSize(const QImage& thumb, const std::string& fileName)
+{
+    bool wide = false, high = false;
+    QSize keyed(thumb.text("Thumb::Image::Width").toInt(&wide),
+                thumb.text("Thumb::Image::Height").toInt(&high));
+    if (wide && high && keyed.width() > 0 && keyed.height() > 0) return keyed;
+    TFilePtr picture = OpenRegularFile(fileName);
+    QFile file;
+    if (!picture || !file.open(picture.get(), QIODevice::ReadOnly)) return {};
+    return QImageReader(&file).size();
 }
 
 } // namespace
@@ -94,9 +165,7 @@ std::string TFreedesktopThumbCache::FileUri(const std::string& fileName)
 {
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(fileName, ec);
-    return QUrl::fromLocalFile(QString::fromStdString(absolute.lexically_normal().string()))
-        .toString(QUrl::FullyEncoded)
-        .toStdString();
+    return "file://" + EscapePath(absolute.lexically_normal().string());
 }
 
 const char* TFreedesktopThumbCache::SizeFolder(int32_t size)
@@ -129,18 +198,22 @@ std::optional<TStoredThumb> TFreedesktopThumbCache::Load(const std::string& file
 {
     QImage image = ReadIfCurrent(ThumbPath(fileName, size), FileUri(fileName), MTimeText(fileName));
     if (image.isNull()) return std::nullopt;
-    // The picture's own size comes from its header: the cache keeps only the small picture.
-    QSize own = QImageReader(QString::fromStdString(fileName)).size();
+    QSize own = OwnSize(image, fileName);
     if (!own.isValid()) return std::nullopt;
     return TStoredThumb{PictureFromImage(image), own.width(), own.height()};
 }
 
 void TFreedesktopThumbCache::Save(const std::string& fileName, int32_t size,
-                                  const TBmpScan& upright)
+                                  const TBmpScan& upright, int32_t width, int32_t height)
 {
     std::string mtime = MTimeText(fileName);
     if (mtime.empty()) return;
-    WriteAtomic(ThumbPath(fileName, size), ImageOf(upright), FileUri(fileName), mtime);
+    WriteAtomic(ThumbPath(fileName, size),
+                KeyedPng(ImageOf(upright), {{"Thumb::URI", FileUri(fileName)},
+                                            {"Thumb::MTime", mtime},
+                                            {"Thumb::Image::Width", std::to_string(width)},
+                                            {"Thumb::Image::Height", std::to_string(height)},
+                                            {"Software", kSoftware}}));
 }
 
 bool TFreedesktopThumbCache::KnownFailure(const std::string& fileName)
@@ -154,7 +227,9 @@ void TFreedesktopThumbCache::SaveFailure(const std::string& fileName)
     if (mtime.empty()) return;
     QImage mark(1, 1, QImage::Format_ARGB32);
     mark.fill(Qt::transparent);
-    WriteAtomic(FailPath(fileName), mark, FileUri(fileName), mtime);
+    WriteAtomic(FailPath(fileName), KeyedPng(mark, {{"Thumb::URI", FileUri(fileName)},
+                                                    {"Thumb::MTime", mtime},
+                                                    {"Software", kSoftware}}));
 }
 
 } // namespace qor

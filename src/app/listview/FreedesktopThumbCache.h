@@ -1,7 +1,9 @@
 // The thumbnail cache the desktop's file managers share with us: PNG files in
-// $XDG_CACHE_HOME/thumbnails/<size>/ named by the MD5 of the picture's file URI, valid while
-// their Thumb::URI and Thumb::MTime keys match the file; pictures that cannot be decoded are
-// recorded in fail/qorgallery/. Files are written atomically and readable only by the user.
+// $XDG_CACHE_HOME/thumbnails/<size>/ named by the MD5 of the picture's file URI as GLib
+// escapes it, valid while their Thumb::URI and Thumb::MTime keys (uncompressed tEXt chunks, as
+// GLib reads them) match the file; Thumb::Image::Width and Height keep the picture's own size.
+// Pictures that cannot be decoded are recorded in fail/qorgallery/. Files are written
+// atomically and readable only by the user.
 // Thread-safe: every call works on files only.
 #pragma once
 
@@ -24,7 +26,8 @@ public:
 
     int32_t StoredSize(int32_t boxWidth, int32_t boxHeight) const override;
     std::optional<TStoredThumb> Load(const std::string& fileName, int32_t size) override;
-    void Save(const std::string& fileName, int32_t size, const TBmpScan& upright) override;
+    void Save(const std::string& fileName, int32_t size, const TBmpScan& upright, int32_t width,
+              int32_t height) override;
     bool KnownFailure(const std::string& fileName) override;
     void SaveFailure(const std::string& fileName) override;
 

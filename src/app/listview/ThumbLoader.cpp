@@ -1,5 +1,7 @@
 #include "app/listview/ThumbLoader.h"
 
+#include "imaging/PictureBudget.h"
+
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -122,6 +124,7 @@ void TThumbLoader::Run()
 {
     // The loaders give way to everything else the desktop does.
     setpriority(PRIO_PROCESS, 0, 19);
+    TPictureWorker worker;
     TThumbJob job;
     TKey key = nullptr;
     while (Take(job, key)) {

@@ -49,6 +49,11 @@ TBmpScan Turned(TBmpScan picture, int angle)
     return angle % 360 == 0 ? picture : RotateByAngle(picture, angle);
 }
 
+TBmpScan Upright(TBmpScan picture, int orientation)
+{
+    return orientation == 1 ? picture : TransformOrientation(picture, orientation);
+}
+
 TThumbResult NotFoundThumb(const TThumbRequest& request, const TBmpScan* notFound)
 {
     TThumbResult result;
@@ -62,7 +67,7 @@ TThumbResult NotFoundThumb(const TThumbRequest& request, const TBmpScan* notFoun
 }
 
 // The upright picture and the file's own size, from the store or decoded (and then stored).
-TBmpScan UprightPicture(const TThumbRequest& request, TThumbStore* store, int exifAngle,
+TBmpScan UprightPicture(const TThumbRequest& request, TThumbStore* store, int orientation,
                         int32_t& width, int32_t& height)
 {
     int32_t storedSize = store ? store->StoredSize(request.BoxWidth, request.BoxHeight) : 0;
@@ -80,11 +85,12 @@ TBmpScan UprightPicture(const TThumbRequest& request, TThumbStore* store, int ex
         if (store) store->SaveFailure(request.FileName);
         return {};
     }
-    picture = Turned(std::move(picture), exifAngle);
+    picture = Upright(std::move(picture), orientation);
     if (store) {
         bool large = picture.Width() > storedSize || picture.Height() > storedSize;
         store->Save(request.FileName, storedSize,
-                    large ? FitBitmap(picture, storedSize, storedSize, true) : picture);
+                    large ? FitBitmap(picture, storedSize, storedSize, true) : picture, width,
+                    height);
     }
     return picture;
 }
@@ -97,12 +103,12 @@ TThumbResult MakeThumbnail(const TThumbRequest& request, TThumbStore* store,
     std::error_code ec;
     if (!std::filesystem::exists(request.FileName, ec)) return NotFoundThumb(request, notFound);
     TThumbResult result;
-    result.ExifAngle = request.ExifRotation ? ReadExifAngle(request.FileName) : 0;
+    int orientation = request.ExifRotation ? ExifOrientation(request.FileName) : 1;
+    result.ExifAngle = OrientationAngle(orientation);
     TThumbStore* usedStore = request.ExifRotation ? store : nullptr;
-    TBmpScan upright =
-        UprightPicture(request, usedStore, result.ExifAngle, result.Width, result.Height);
+    TBmpScan upright = UprightPicture(request, usedStore, orientation, result.Width, result.Height);
     if (upright.Empty()) return result;
-    if (result.ExifAngle == 90 || result.ExifAngle == 270) std::swap(result.Width, result.Height);
+    if (SwapsSides(orientation)) std::swap(result.Width, result.Height);
     TBmpScan turned = Turned(std::move(upright), request.UserAngle);
     result.Bmp = std::make_shared<TBmpScan>(
         FitBitmap(turned, request.BoxWidth, request.BoxHeight, request.Smooth));

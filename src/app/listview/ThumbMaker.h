@@ -1,5 +1,5 @@
 // Making one cell thumbnail from a picture file, on any thread: the JPEG reduced-scale decode
-// (other formats at full size), the EXIF turn, the user's turn and the fit into the cell's
+// (other formats at full size), the EXIF orientation, the user's turn and the fit into the cell's
 // picture box. A thumbnail store, when given, supplies and keeps the upright picture so that
 // a file seen before needs no decode.
 #pragma once
@@ -24,7 +24,7 @@ struct TThumbRequest {
 
 struct TThumbResult {
     std::shared_ptr<TBmpScan> Bmp; // none when the picture cannot be decoded
-    int32_t Width = 0;             // the picture's own size after its EXIF turn
+    int32_t Width = 0;             // the picture's own size after its EXIF orientation
     int32_t Height = 0;
     int32_t ExifAngle = 0;
     bool NotFound = false;
@@ -44,7 +44,9 @@ public:
     // The side of the square the stored pictures of this store fit in for a cell box.
     virtual int32_t StoredSize(int32_t boxWidth, int32_t boxHeight) const = 0;
     virtual std::optional<TStoredThumb> Load(const std::string& fileName, int32_t size) = 0;
-    virtual void Save(const std::string& fileName, int32_t size, const TBmpScan& upright) = 0;
+    // width and height: the file's own size as stored.
+    virtual void Save(const std::string& fileName, int32_t size, const TBmpScan& upright,
+                      int32_t width, int32_t height) = 0;
     virtual bool KnownFailure(const std::string& fileName) = 0;
     virtual void SaveFailure(const std::string& fileName) = 0;
 };

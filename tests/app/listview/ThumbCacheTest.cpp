@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <QProcess>
+
 #include <filesystem>
 #include <fstream>
 
@@ -38,6 +40,43 @@ private slots:
                     .startsWith(qEnvironmentVariable("XDG_CACHE_HOME")));
     }
 
+    // Our thumbnails are valid for GLib itself, whatever the name; such a thumbnail is then
+    // used without reading the picture, which is no picture any more but keeps its time.
+    void DesktopSharesTheThumbnails()
+    {
+        TFreedesktopThumbCache cache(qEnvironmentVariable("XDG_CACHE_HOME").toStdString() +
+                                     "/thumbnails");
+        for (const char* name : {"plain.jpg", "two words.jpg", "r&d;x.jpg", "[1]#2%3?.jpg",
+                                 "a+b=c,d'e!(x)~*@$.jpg", "na\xC3\xAFve \xE6\x97\xA5.jpg"}) {
+            std::string file = test::WriteJpeg(File(name), 300, 200, {200, 200, 200});
+            QVERIFY(MakeThumbnail({file, 180, 160, 0, false, true}, &cache, nullptr).Bmp);
+            QProcess gio;
+            gio.start("gio", {"info", "-a", "thumbnail::is-valid", QString::fromStdString(file)});
+            QVERIFY(gio.waitForFinished(10000));
+            QVERIFY2(gio.readAllStandardOutput().contains("thumbnail::is-valid: TRUE"), name);
+            auto time = std::filesystem::last_write_time(file);
+            std::ofstream(file, std::ios::trunc) << "no picture any more";
+            std::filesystem::last_write_time(file, time);
+            TThumbResult again = MakeThumbnail({file, 180, 160, 0, false, true}, &cache, nullptr);
+            QVERIFY2(again.Bmp && again.Width == 300 && again.Height == 200, name);
+        }
+    }
+
+    void FolderReachedThroughALinkKeepsItsPermissions()
+    {
+        std::string shared = File("shared-large"), root = File("linked");
+        std::filesystem::create_directories(root);
+        QCOMPARE(::mkdir(shared.c_str(), 0755), 0);
+        std::filesystem::create_directory_symlink(shared, root + "/large");
+        std::string file = test::WriteJpeg(File("linked.jpg"), 300, 200, {9, 9, 9});
+        TFreedesktopThumbCache cache(root);
+        QVERIFY(MakeThumbnail({file, 180, 160, 0, false, true}, &cache, nullptr).Bmp);
+        struct stat st {};
+        QCOMPARE(::stat(shared.c_str(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0755);
+        QVERIFY(std::filesystem::exists(cache.ThumbPath(file, 256)));
+    }
+
     void FirstThumbnailIsDecodedTurnedAndStored()
     {
         std::string file = test::WriteJpeg(File("turned.jpg"), 800, 400, {10, 20, 200}, 6);
@@ -68,12 +107,12 @@ private slots:
         for (int y = 0; y < 128; ++y)
             for (int x = 0; x < 256; ++x)
                 red.Scan(y)[x] = {0, 0, 255};
-        cache.Save(file, 256, red);
+        cache.Save(file, 256, red, 600, 300);
         TThumbResult r = MakeThumbnail({file, 180, 160, 0, false, true}, &cache, nullptr);
         QVERIFY(r.Bmp);
         TTriple c = PixelAtCentre(*r.Bmp);
         QVERIFY(c.r > 240 && c.g < 15 && c.b < 15); // the stored picture, not the file's grey
-        QCOMPARE(r.Width, 600);                     // read from the file's header
+        QCOMPARE(r.Width, 600);                     // kept with the thumbnail
         QCOMPARE(r.Height, 300);
         QCOMPARE(r.Bmp->Width(), 180);
         QCOMPARE(r.Bmp->Height(), 90);
@@ -92,7 +131,7 @@ private slots:
         for (int y = 0; y < 100; ++y)
             for (int x = 0; x < 100; ++x)
                 black.Scan(y)[x] = {0, 0, 0};
-        cache.Save(file, 256, black);
+        cache.Save(file, 256, black, 300, 300);
         std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
                                                    std::chrono::seconds(5));
         TThumbResult r = MakeThumbnail({file, 180, 160, 0, false, true}, &cache, nullptr);

@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -107,6 +109,18 @@ private slots:
         QCOMPARE(FList->Layout().ColNum, 2);
         FList->resize(120, 400);
         QCOMPARE(FList->Layout().ColNum, 1);
+    }
+
+    // A named pipe called .jpg is no picture: the loaders pass it at once instead of waiting
+    // in open() for a writer that never comes.
+    void APipeAmongThePicturesDoesNotHoldTheLoaders()
+    {
+        std::string pipe = Path("pipe.jpg");
+        QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+        FList->AssignFileLS({FPictures[0], pipe, FPictures[1]});
+        QTRY_VERIFY_WITH_TIMEOUT(!FList->LoadersAlive(), 10000);
+        QVERIFY(FList->IdToPInfo(0)->bmp && !FList->IdToPInfo(1)->bmp && FList->IdToPInfo(2)->bmp);
+        std::filesystem::remove(pipe);
     }
 
     void ThumbnailsLoadOffTheMainThread()
