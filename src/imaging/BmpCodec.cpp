@@ -1,6 +1,7 @@
 #include "imaging/BmpCodec.h"
 
 #include "imaging/ImageError.h"
+#include "util/LocalText.h"
 
 #include <bit>
 #include <vector>
@@ -62,7 +63,7 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& why) const
     {
-        throw EImageError(FName + ": damaged or unsupported BMP file (" + why + ")");
+        throw EImageError(LocalFormat("%s: damaged or unsupported BMP file (%s)", {FName, why}));
     }
 
     uint32_t U8(size_t at) const

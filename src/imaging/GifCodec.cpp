@@ -1,6 +1,7 @@
 #include "imaging/GifCodec.h"
 
 #include "imaging/ImageError.h"
+#include "util/LocalText.h"
 
 #include <gif_lib.h>
 
@@ -48,7 +49,7 @@ public:
             GifRecordType record;
             Check(DGifGetRecordType(FGif.get(), &record));
             if (record == TERMINATE_RECORD_TYPE)
-                throw EImageError(FName + ": the GIF file holds no picture");
+                throw EImageError(LocalFormat("%s: the GIF file holds no picture", {FName}));
             if (record == EXTENSION_RECORD_TYPE) ReadExtension();
             if (record == IMAGE_DESC_RECORD_TYPE) return ReadFrame();
         }
@@ -58,7 +59,7 @@ private:
     [[noreturn]] void Fail(int error)
     {
         const char* text = GifErrorString(error);
-        throw EImageError(FName + ": damaged GIF file (" + (text ? text : "unknown error") + ")");
+        throw EImageError(LocalFormat("%s: damaged GIF file (%s)", {FName, text ? text : "unknown error"}));
     }
 
     void Check(int result)
@@ -87,9 +88,9 @@ private:
         int32_t height = FGif->SHeight > 0 ? FGif->SHeight : frame.Height;
         if (!IsAllowedPictureSize(width, height) ||
             !IsAllowedPictureSize(frame.Width, frame.Height))
-            throw EImageError(FName + ": picture size is beyond the limit");
+            throw EImageError(LocalFormat("%s: picture size is beyond the limit", {FName}));
         if (!IsScreenWithinReach(width, height, frame))
-            throw EImageError(FName + ": logical screen far larger than its picture");
+            throw EImageError(LocalFormat("%s: logical screen far larger than its picture", {FName}));
         std::vector<std::vector<GifPixelType>> lines = ReadLines(frame);
         TBmpScan picture(width, height);
         std::vector<TTriple> colours = Palette(frame.ColorMap ? frame.ColorMap : FGif->SColorMap);

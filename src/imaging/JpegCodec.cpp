@@ -2,6 +2,7 @@
 
 #include "imaging/ImageError.h"
 #include "imaging/JpegErrorManager.h"
+#include "util/LocalText.h"
 
 // clang-format off
 #include <cstdio>
@@ -132,7 +133,7 @@ bool SaveJpeg(const std::filesystem::path& path, const TBmpScan& picture, int qu
     if (picture.Empty()) return false;
     if (picture.BitsPerPixel() != 24) throw EImageError(path.string() + ": not a 24-bit picture");
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw EImageError(path.string() + ": cannot create the file");
+    if (!file) throw EImageError(LocalFormat("%s: cannot create the file", {path.string()}));
     jpeg_compress_struct encoder{};
     TJpegError error;
     InstallErrorManager(error);
@@ -143,7 +144,7 @@ bool SaveJpeg(const std::filesystem::path& path, const TBmpScan& picture, int qu
     if (!written || !closed) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
-        throw EImageError(path.string() + ": cannot write the JPEG file" +
+        throw EImageError(LocalFormat("%s: cannot write the file", {path.string()}) +
                           (written ? std::string() : " (" + std::string(error.message) + ")"));
     }
     return true;

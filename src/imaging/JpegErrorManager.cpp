@@ -1,4 +1,5 @@
 #include "imaging/JpegErrorManager.h"
+#include "util/LocalText.h"
 
 namespace qor {
 
@@ -46,7 +47,7 @@ void LimitJpegDecoder(jpeg_decompress_struct& decoder, jpeg_progress_mgr& progre
 
 std::string JpegFailure(const std::string& name, const TJpegError& error)
 {
-    return name + ": damaged JPEG file (" + error.message + ")";
+    return LocalFormat("%s: damaged JPEG file (%s)", {name, error.message});
 }
 
 } // namespace qor

@@ -1,6 +1,7 @@
 #include "imaging/PictureBudget.h"
 
 #include "imaging/ImageError.h"
+#include "util/LocalText.h"
 
 #include <sys/mman.h>
 
@@ -71,7 +72,7 @@ void* MapPictureMemory(size_t length)
     std::thread::id self = std::this_thread::get_id();
     std::unique_lock lock(b.Lock);
     if (length > b.Capacity)
-        throw EImageError("the picture needs more memory than all pictures together may use");
+        throw EImageError(LocalText("the picture needs more memory than all pictures together may use"));
     if (tWorker)
         b.Room.wait(lock, [&] { return b.Held.count(self) || b.Used + length <= b.Capacity; });
     void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

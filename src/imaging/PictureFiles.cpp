@@ -8,6 +8,7 @@
 #include "imaging/PngCodec.h"
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
+#include "util/LocalText.h"
 
 #include <sys/stat.h>
 
@@ -56,15 +57,15 @@ bool IsJpegFileName(const std::filesystem::path& path)
 std::vector<uint8_t> ReadPictureFile(const std::filesystem::path& path)
 {
     TFilePtr file = OpenRegularFile(path);
-    if (!file) throw EImageError(path.string() + ": cannot open the file");
+    if (!file) throw EImageError(LocalFormat("%s: cannot open the file", {path.string()}));
     struct stat info {};
     if (::fstat(::fileno(file.get()), &info) != 0)
-        throw EImageError(path.string() + ": cannot read the file");
+        throw EImageError(LocalFormat("%s: cannot read the file", {path.string()}));
     uintmax_t size = static_cast<uintmax_t>(info.st_size);
-    if (size > kMaxFileBytes) throw EImageError(path.string() + ": the file is too large");
+    if (size > kMaxFileBytes) throw EImageError(LocalFormat("%s: the file is too large", {path.string()}));
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        throw EImageError(path.string() + ": cannot read the file");
+        throw EImageError(LocalFormat("%s: cannot read the file", {path.string()}));
     return bytes;
 }
 
@@ -72,7 +73,7 @@ TBmpScan LoadPicture(const std::filesystem::path& path)
 {
     if (path.empty()) return {};
     TPictureDecoder decode = DecoderForExtension(path.extension().string());
-    if (!decode) throw EImageError(path.string() + ": unsupported picture format");
+    if (!decode) throw EImageError(LocalFormat("%s: unsupported picture format", {path.string()}));
     std::vector<uint8_t> bytes = ReadPictureFile(path);
     return decode(bytes, path.string());
 }

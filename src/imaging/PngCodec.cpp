@@ -2,6 +2,7 @@
 
 #include "imaging/AlphaOverWhite.h"
 #include "imaging/ImageError.h"
+#include "util/LocalText.h"
 
 #include <png.h>
 
@@ -91,12 +92,12 @@ TBmpScan DecodeRgba(png_structp png, TPngContext& context, const TPngHeader& hea
     int32_t width = static_cast<int32_t>(header.width);
     int32_t height = static_cast<int32_t>(header.height);
     if (!IsAllowedPictureSize(width, height))
-        throw EImageError(name + ": picture size is beyond the limit");
+        throw EImageError(LocalFormat("%s: picture size is beyond the limit", {name}));
     std::vector<uint8_t> rgba(static_cast<size_t>(width) * 4);
     std::vector<TTriple> over(static_cast<size_t>(width));
     TBmpScan picture(width, height, 24, TBmpScan::TFill::None);
     if (!ReadPngRows(png, context, header.passes, rgba.data(), over.data(), &picture))
-        throw EImageError(name + ": damaged PNG file (" + context.message + ")");
+        throw EImageError(LocalFormat("%s: damaged PNG file (%s)", {name, context.message}));
     return picture;
 }
 
@@ -112,14 +113,14 @@ TBmpScan DecodePng(std::span<const uint8_t> data, const std::string& name)
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        throw EImageError(name + ": out of memory while reading PNG file");
+        throw EImageError(LocalFormat("%s: out of memory while reading PNG file", {name}));
     }
     TPngHeader header{};
     bool headerRead = ReadPngHeader(png, info, context, header);
     TBmpScan picture;
     std::string failure;
     try {
-        if (!headerRead) throw EImageError(name + ": damaged PNG file (" + context.message + ")");
+        if (!headerRead) throw EImageError(LocalFormat("%s: damaged PNG file (%s)", {name, context.message}));
         picture = DecodeRgba(png, context, header, name);
     } catch (...) {
         png_destroy_read_struct(&png, &info, nullptr);
@@ -203,14 +204,14 @@ bool SavePngAlpha(const std::filesystem::path& path, const TBmpScan& picture, co
     std::vector<uint8_t> rowBuffer(static_cast<size_t>(picture.Width()) * 4);
     TPngWriteJob job{&picture, alpha, useTransparent, transparent};
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw EImageError(path.string() + ": cannot create the file");
+    if (!file) throw EImageError(LocalFormat("%s: cannot create the file", {path.string()}));
     TPngContext context{};
     bool written = WritePngFile(file, job, rowBuffer.data(), context);
     bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
-        throw EImageError(path.string() + ": cannot write the PNG file" +
+        throw EImageError(LocalFormat("%s: cannot write the file", {path.string()}) +
                           (written ? std::string() : " (" + std::string(context.message) + ")"));
     }
     return true;

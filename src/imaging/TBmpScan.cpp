@@ -2,6 +2,7 @@
 
 #include "imaging/ImageError.h"
 #include "imaging/PictureBudget.h"
+#include "util/LocalText.h"
 
 #include <cstring>
 #include <new>
@@ -58,8 +59,7 @@ bool IsAllowedPictureSize(int64_t width, int64_t height)
 void RequireAllowedSize(int64_t width, int64_t height)
 {
     if (!IsAllowedPictureSize(width, height))
-        throw EImageError("picture size " + std::to_string(width) + " x " + std::to_string(height) +
-                          " is beyond the limit");
+        throw EImageError(LocalFormat("picture size %d x %d is beyond the limit", {width, height}));
 }
 
 TBmpScan::TBmpScan(int32_t width, int32_t height, int bitsPerPixel, TFill fill)

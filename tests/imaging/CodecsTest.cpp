@@ -423,7 +423,7 @@ TEST(PictureFiles, ExtensionChoosesTheDecoder)
         LoadPicture(dir / "a.tif");
         FAIL();
     } catch (const EImageError& e) {
-        EXPECT_EQ((dir / "a.tif").string() + ": unsupported picture format", e.what());
+        EXPECT_EQ((dir / "a.tif").string() + ": 対応していない画像形式です", e.what());
     }
     EXPECT_TRUE(LoadsOrFailsCleanly(dir / "missing.png", true));
 }
