@@ -51,7 +51,7 @@ size_t EndOfScanData(std::span<const uint8_t> jpeg, size_t from)
 std::vector<uint8_t> WithoutPhotoMetadata(std::span<const uint8_t> jpeg, const std::string& name)
 {
     auto damaged = [&] { return EImageError(name + ": the JPEG segments cannot be read"); };
-    if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != kSOI) throw damaged();
+    if (jpeg.size() < 2 || jpeg[0] != 0xFF || jpeg[1] != kSOI) throw damaged();
     std::vector<uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
     auto copy = [&](size_t from, size_t to) { out.insert(out.end(), jpeg.begin() + from, jpeg.begin() + to); };
     size_t at = 2;
