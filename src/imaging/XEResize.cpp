@@ -8,7 +8,6 @@
 #include "imaging/XEExif.h"
 #include "util/TextCodec.h"
 
-
 namespace qor {
 
 void TXEResize::SetFileName(const std::filesystem::path& fileName)

@@ -167,23 +167,29 @@ bool ForceFolder(std::string_view path)
     return fs::is_directory(folder, ec);
 }
 
-bool FileNameLess(const std::string& a, const std::string& b)
+namespace {
+
+// Name order of files: by the names in ASCII lower case, then by their bytes.
+std::pair<std::string, std::string> FileNameOrder(const std::string& name)
 {
-    std::string lowerA = AsciiLower(a), lowerB = AsciiLower(b);
-    return lowerA != lowerB ? lowerA < lowerB : a < b;
+    return {AsciiLower(name), name};
 }
+
+} // namespace
 
 int FindFiles(const fs::path& folder, TStringList& list, const TStringList& exts, int depth)
 {
     if (depth < 1) return 0;
     std::error_code ec;
-    std::vector<fs::directory_entry> entries;
+    // The file system's own order is arbitrary on Linux: a folder's pictures come in name
+    // order, each name's sort key made once.
+    std::vector<std::pair<std::pair<std::string, std::string>, fs::directory_entry>> named;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        entries.push_back(*it);
-    // The file system's own order is arbitrary on Linux: a folder's pictures come in name order.
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return FileNameLess(a.path().filename().string(), b.path().filename().string());
-    });
+        named.emplace_back(FileNameOrder(it->path().filename().string()), *it);
+    std::sort(named.begin(), named.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<fs::directory_entry> entries;
+    for (auto& [order, entry] : named) entries.push_back(std::move(entry));
     for (const fs::directory_entry& entry : entries)
         if (entry.is_directory(ec)) FindFiles(entry.path(), list, exts, depth - 1);
     bool everyFile = !exts.empty() && exts[0] == "*";

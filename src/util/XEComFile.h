@@ -33,12 +33,11 @@ std::string SanitizeFileName(std::string_view text, bool noDot);
 std::string UniqueFileName(std::string_view name, std::string_view folder);
 
 bool ForceFolder(std::string_view path);
-// Name order of files: by the names in ASCII lower case, then by their bytes.
-bool FileNameLess(const std::string& a, const std::string& b);
 // Appends the paths found to list: subfolders first (down to depth levels), then the
 // folder's own entries whose lower-case extension is in exts ("*" first: every file), each
-// level in FileNameLess order. Only files are taken, never a folder whose name ends in one of
-// the extensions. Answers the size of list; 0 for a depth below 1.
+// level in name order (the names in ASCII lower case, then their bytes). Only files are
+// taken, never a folder whose name ends in one of the extensions. Answers the size of list;
+// 0 for a depth below 1.
 int FindFiles(const std::filesystem::path& folder, TStringList& list, const TStringList& exts,
               int depth);
 TStringList FindFilesList(const std::filesystem::path& folder, const TStringList& exts, int depth);
