@@ -48,13 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const qor::EImageError&) {
     }
     try {
-        qor::TBmpScan band;
-        qor::DecodeJpegBand(jpeg, "fuzz.jpg", [&](int32_t width, int32_t height) {
+        qor::TJpegBandReader reader(jpeg, "fuzz.jpg");
+        if (reader.Supported()) {
+            reader.SetScale(1 + (c[0] >> 5));
+            int32_t width = reader.Width(), height = reader.Height();
             int32_t left = width * c[1] / 256, top = height * c[2] / 256;
-            return qor::TRect{left, top, left + 1 + (width - left) * c[3] / 256,
-                              top + 1 + (height - top) * c[4] / 256};
-        }, band);
-        CheckSize(band);
+            reader.Start({left, top, left + 1 + (width - left - 1) * c[3] / 256,
+                          top + 1 + (height - top - 1) * c[4] / 256});
+            CheckSize(reader.ReadBand());
+        }
     } catch (const qor::EImageError&) {
     }
     try {

@@ -16,7 +16,7 @@ const TOptionSpec BuildOptionSpec = {
                      "--id", "--threads", "--watermark"},
     .FlagOptions = {"--skip-resize", "--copy-same-size", "--no-copy-same-size", "--demo",
                     "--wrapper-classes", "--lazy", "--open", "--quiet", "--force",
-                    "--keep-metadata"},
+                    "--keep-metadata", "--fast"},
 };
 
 int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int least, int most)
@@ -42,6 +42,7 @@ TBuildOptions BuildOptionsOf(const TParsedArgs& parsed)
         throw EUsageError(LocalText("--copy-same-size and --no-copy-same-size exclude each other"));
     options.CopySameSize = !parsed.Has("--no-copy-same-size");
     options.KeepMetadata = parsed.Has("--keep-metadata");
+    options.Fast = parsed.Has("--fast");
     options.Watermark = parsed.Last("--watermark");
     options.Demo = parsed.Has("--demo");
     options.WrapperClasses = parsed.Has("--wrapper-classes");

@@ -152,6 +152,7 @@ void TGalleryBuild::StartMake()
     job.SkipResize = FOptions.SkipResize;
     job.NoResizeSameSizeJPEG = FOptions.CopySameSize;
     job.KeepMetadata = FOptions.KeepMetadata;
+    job.Fast = FOptions.Fast;
     job.WrapperClasses = FOptions.WrapperClasses;
     job.Demo = FOptions.Demo;
     job.Lazy = FOptions.Lazy;

@@ -20,6 +20,7 @@ struct TBuildOptions {
     bool SkipResize = false;
     bool CopySameSize = true;
     bool KeepMetadata = false;       // copied JPEGs keep their EXIF, XMP and IPTC
+    bool Fast = false;               // JPEG slides from a reduced decode
     std::string Watermark;
     bool Demo = false;
     bool WrapperClasses = false;

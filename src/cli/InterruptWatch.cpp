@@ -3,7 +3,9 @@
 #include "cli/CommandLine.h"
 
 #include <csignal>
-#include <ctime>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace qor {
@@ -25,13 +27,20 @@ TInterruptWatch::TInterruptWatch(TDispatcher& mainThread, std::function<void()> 
 {
     sigset_t set = InterruptSet();
     pthread_sigmask(SIG_BLOCK, &set, &FPreviousMask);
+    FSignals = signalfd(-1, &set, SFD_CLOEXEC);
+    FStopEvent = eventfd(0, EFD_CLOEXEC);
     FWatcher = std::thread([this] { Watch(); });
 }
 
 TInterruptWatch::~TInterruptWatch()
 {
-    FStop = true;
+    // The watch ends at once, not at the end of a waiting slice: a command's last moment is
+    // not spent idle.
+    uint64_t one = 1;
+    [[maybe_unused]] ssize_t written = write(FStopEvent, &one, sizeof one);
     FWatcher.join();
+    close(FSignals);
+    close(FStopEvent);
     // A Ctrl+C that came in after the watch ended is dropped with the mask; the command is
     // finishing anyway.
     sigset_t set = InterruptSet();
@@ -43,11 +52,12 @@ TInterruptWatch::~TInterruptWatch()
 
 void TInterruptWatch::Watch()
 {
-    sigset_t set = InterruptSet();
-    // A short wait lets the destructor stop the watch without a signal of its own.
-    timespec slice{0, 100'000'000};
-    while (!FStop) {
-        if (sigtimedwait(&set, nullptr, &slice) != SIGINT) continue;
+    pollfd waits[] = {{FSignals, POLLIN, 0}, {FStopEvent, POLLIN, 0}};
+    for (;;) {
+        if (poll(waits, 2, -1) < 0) continue;
+        if (waits[1].revents) return;
+        signalfd_siginfo info{};
+        if (read(FSignals, &info, sizeof info) != sizeof info) continue;
         if (FInterrupted.exchange(true)) _exit(ExitInterrupted);
         FMainThread.Post(FOnInterrupt);
     }

@@ -29,7 +29,8 @@ private:
     TDispatcher& FMainThread;
     std::function<void()> FOnInterrupt;
     std::atomic<bool> FInterrupted = false;
-    std::atomic<bool> FStop = false;
+    int FSignals = -1;   // SIGINT as a file to wait on
+    int FStopEvent = -1; // written when the watch is to end
     sigset_t FPreviousMask;
     std::thread FWatcher;
 };

@@ -31,6 +31,7 @@ bool TGalleryMakeJob::Start(const TComQorCSS1& settings, const TMakeJobOptions& 
     FError.clear();
     FResizer.NoResizeSameSizeJPEG = options.NoResizeSameSizeJPEG;
     FResizer.KeepMetadata = options.KeepMetadata;
+    FResizer.Fast = options.Fast;
     FResizer.SetOutDir(settings.OutFolder + "img");
     FResizer.AspectWidth = settings.ImageWidth;
     FResizer.AspectHeight = settings.ImageHeight;

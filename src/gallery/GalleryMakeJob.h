@@ -30,6 +30,7 @@ struct TMakeJobOptions {
     bool SkipResize = false;
     bool NoResizeSameSizeJPEG = true;
     bool KeepMetadata = false;
+    bool Fast = false; // JPEG slides from a reduced decode: faster, a little softer
     bool WrapperClasses = false;
     bool Demo = false;
     bool Lazy = false; // pictures fetched on demand by the gallery script

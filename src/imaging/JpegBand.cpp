@@ -37,6 +37,15 @@ bool ReadHeader(jpeg_decompress_struct& decoder, TJpegError& error, const uint8_
     return true;
 }
 
+bool Rescale(jpeg_decompress_struct& decoder, TJpegError& error, int eighths)
+{
+    if (setjmp(error.jump)) return false;
+    decoder.scale_num = static_cast<unsigned>(eighths);
+    decoder.scale_denom = 8;
+    jpeg_calc_output_dimensions(&decoder);
+    return true;
+}
+
 // Starts decompression of the columns [left, right) with their margin and skips to row top;
 // answers the first decoded column in firstColumn.
 bool StartBand(jpeg_decompress_struct& decoder, TJpegError& error, JDIMENSION left,
@@ -56,66 +65,102 @@ bool StartBand(jpeg_decompress_struct& decoder, TJpegError& error, JDIMENSION le
     return true;
 }
 
-bool ReadBand(jpeg_decompress_struct& decoder, TJpegError& error, uint8_t* const* rows,
-              JDIMENSION count, uint8_t* rowBuffer, size_t offset, size_t bytes)
+bool ReadRow(jpeg_decompress_struct& decoder, TJpegError& error, uint8_t* row)
 {
     if (setjmp(error.jump)) return false;
-    for (JDIMENSION y = 0; y < count; ++y) {
-        JSAMPROW target = rowBuffer ? rowBuffer : rows[y];
-        jpeg_read_scanlines(&decoder, &target, 1);
-        if (rowBuffer) std::memcpy(rows[y], rowBuffer + offset, bytes);
-    }
-    // The rows below are not needed: the rest of the file is left unread.
-    jpeg_abort_decompress(&decoder);
+    JSAMPROW target = row;
+    jpeg_read_scanlines(&decoder, &target, 1);
     return true;
 }
 
 } // namespace
 
-TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string& name,
-                               const TJpegBandChooser& choose, TBmpScan& band)
-{
-    jpeg_decompress_struct decoder{};
-    TJpegError error;
-    InstallErrorManager(error);
-    decoder.err = &error.manager;
-    jpeg_progress_mgr progress{};
-    bool read = ReadHeader(decoder, error, data.data(), data.size(), progress);
-    TJpegBandResult result = TJpegBandResult::Unsupported;
-    try {
-        if (!read) throw EImageError(JpegFailure(name, error));
-        bool cmyk = decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK;
-        auto width = static_cast<int32_t>(decoder.output_width);
-        auto height = static_cast<int32_t>(decoder.output_height);
-        TRect rect;
-        if (!cmyk && IsAllowedPictureSize(width, height)) rect = choose(width, height);
-        if (!cmyk && IsAllowedPictureSize(width, height) && IsCropInside(rect, width, height)) {
-            JDIMENSION firstColumn = 0;
-            if (!StartBand(decoder, error, static_cast<JDIMENSION>(rect.Left),
-                           static_cast<JDIMENSION>(rect.Right), static_cast<JDIMENSION>(rect.Top),
-                           firstColumn))
-                throw EImageError(JpegFailure(name, error));
-            TBmpScan picture(rect.Width(), rect.Height(), 24, TBmpScan::TFill::None);
-            std::vector<uint8_t*> rows(static_cast<size_t>(rect.Height()));
-            for (int32_t y = 0; y < rect.Height(); ++y)
-                rows[static_cast<size_t>(y)] = picture.Row(y);
-            bool whole =
-                firstColumn == 0 && decoder.output_width == static_cast<JDIMENSION>(rect.Width());
-            std::vector<uint8_t> rowBuffer(whole ? 0 : size_t(decoder.output_width) * 3);
-            size_t offset = (static_cast<size_t>(rect.Left) - firstColumn) * 3;
-            if (!ReadBand(decoder, error, rows.data(), static_cast<JDIMENSION>(rect.Height()),
-                          whole ? nullptr : rowBuffer.data(), offset,
-                          static_cast<size_t>(rect.Width()) * 3))
-                throw EImageError(JpegFailure(name, error));
-            band = std::move(picture);
-            result = TJpegBandResult::Decoded;
-        }
-    } catch (...) {
-        jpeg_destroy_decompress(&decoder);
-        throw;
+struct TJpegBandReader::TState {
+    std::string Name;
+    jpeg_decompress_struct Decoder{};
+    TJpegError Error;
+    jpeg_progress_mgr Progress{};
+    bool Created = false;
+    TRect Rect;
+    int32_t RowsLeft = 0;
+    std::vector<uint8_t> Row; // a whole decoded row, with the crop's margins
+    size_t Offset = 0;        // of the rectangle's left edge in Row
+
+    // The rows below the rectangle are not needed: the rest of the file is left unread.
+    ~TState()
+    {
+        if (Created) jpeg_destroy_decompress(&Decoder);
     }
-    jpeg_destroy_decompress(&decoder);
-    return result;
+    [[noreturn]] void Fail() const { throw EImageError(JpegFailure(Name, Error)); }
+};
+
+TJpegBandReader::TJpegBandReader(std::span<const uint8_t> data, const std::string& name)
+    : FState(std::make_unique<TState>())
+{
+    TState& s = *FState;
+    s.Name = name;
+    InstallErrorManager(s.Error);
+    s.Decoder.err = &s.Error.manager;
+    s.Created = true;
+    if (!ReadHeader(s.Decoder, s.Error, data.data(), data.size(), s.Progress)) s.Fail();
+}
+
+TJpegBandReader::~TJpegBandReader() = default;
+
+bool TJpegBandReader::Supported() const
+{
+    const jpeg_decompress_struct& d = FState->Decoder;
+    bool cmyk = d.jpeg_color_space == JCS_CMYK || d.jpeg_color_space == JCS_YCCK;
+    return !cmyk && IsAllowedPictureSize(d.output_width, d.output_height);
+}
+
+int32_t TJpegBandReader::Width() const
+{
+    return static_cast<int32_t>(FState->Decoder.output_width);
+}
+
+int32_t TJpegBandReader::Height() const
+{
+    return static_cast<int32_t>(FState->Decoder.output_height);
+}
+
+void TJpegBandReader::SetScale(int eighths)
+{
+    if (!Rescale(FState->Decoder, FState->Error, std::clamp(eighths, 1, 8))) FState->Fail();
+}
+
+void TJpegBandReader::Start(TRect rect)
+{
+    TState& s = *FState;
+    if (!IsCropInside(rect, Width(), Height()))
+        throw EImageError(s.Name + ": band outside the picture");
+    JDIMENSION firstColumn = 0;
+    if (!StartBand(s.Decoder, s.Error, static_cast<JDIMENSION>(rect.Left),
+                   static_cast<JDIMENSION>(rect.Right), static_cast<JDIMENSION>(rect.Top),
+                   firstColumn))
+        s.Fail();
+    s.Rect = rect;
+    s.RowsLeft = rect.Height();
+    s.Row.resize(size_t(s.Decoder.output_width) * 3);
+    s.Offset = (static_cast<size_t>(rect.Left) - firstColumn) * 3;
+}
+
+const uint8_t* TJpegBandReader::NextRow()
+{
+    TState& s = *FState;
+    if (s.RowsLeft <= 0) throw EImageError(s.Name + ": no rows left in the band");
+    if (!ReadRow(s.Decoder, s.Error, s.Row.data())) s.Fail();
+    --s.RowsLeft;
+    return s.Row.data() + s.Offset;
+}
+
+TBmpScan TJpegBandReader::ReadBand()
+{
+    const TRect& rect = FState->Rect;
+    TBmpScan band(rect.Width(), FState->RowsLeft, 24, TBmpScan::TFill::None);
+    for (int32_t y = 0; y < band.Height(); ++y)
+        std::memcpy(band.Row(y), NextRow(), static_cast<size_t>(rect.Width()) * 3);
+    return band;
 }
 
 } // namespace qor

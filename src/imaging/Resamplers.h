@@ -14,6 +14,8 @@
 
 #include "imaging/TBmpScan.h"
 
+#include <functional>
+
 namespace qor {
 
 TBmpScan SmoothResize(const TBmpScan& source, int32_t width, int32_t height);
@@ -25,6 +27,12 @@ TBmpScan StretchFast(const TBmpScan& source, TRect area, int32_t width, int32_t 
 TBmpScan FitBitmap(const TBmpScan& source, int32_t boxWidth, int32_t boxHeight, bool smooth);
 
 TBmpScan ShrinkArea(const TBmpScan& source, TRect area, int32_t width, int32_t height);
+// Row y of a width x height source as blue, green, red bytes. ShrinkAreaRows asks for the rows
+// in order, each once or twice in a row, so a decoder can hand them over as it makes them.
+using TSourceRows = std::function<const uint8_t*(int32_t y)>;
+// ShrinkArea's bytes for a source given row by row; both sizes must shrink.
+TBmpScan ShrinkAreaRows(int32_t sourceWidth, int32_t sourceHeight, const TSourceRows& sourceRow,
+                        int32_t width, int32_t height);
 TBmpScan ResampleAreaBilinear(const TBmpScan& source, TRect area, int32_t width, int32_t height);
 // Empty for an empty area.
 TBmpScan EnlargeBilinear(const TBmpScan& source, TRect area, int32_t width, int32_t height);

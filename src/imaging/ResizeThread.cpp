@@ -67,7 +67,7 @@ void TResizeThread::Run()
     ApplyPriority();
     TPictureWorker worker;
     const int total = static_cast<int>(FMama.FImgLS.size());
-    for (int n = FSetup.Mod; n < total; n += FSetup.ThreadNum) {
+    for (int n = FMama.FNextPosition++; n < total; n = FMama.FNextPosition++) {
         if (FStopRequested || !ProcessPosition(n)) break;
     }
     FResize.reset();
@@ -127,7 +127,8 @@ bool TResizeThread::Produce(int n, const TResizeItem& item, TBmpScan& slide, boo
         // Decoding only the crop's band of a JPEG gives the engine's bytes at a fraction of
         // the cost; the engine still handles everything else, the copied files among them.
         std::optional<TBmpScan> band = BandSlidePicture(
-            {item.FileName, item.UserAngle, item.CropR, FSetup.AspectWidth, FSetup.AspectHeight});
+            {item.FileName, item.UserAngle, item.CropR, FSetup.AspectWidth, FSetup.AspectHeight,
+             FSetup.Fast});
         same = false;
         if (band) {
             slide = std::move(*band);

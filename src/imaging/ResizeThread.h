@@ -1,5 +1,6 @@
-// One worker of the batch resizer (internal to TXEResizeCompo): goes through its share of
-// the positions and writes each picture, handing every event to the main thread.
+// One worker of the batch resizer (internal to TXEResizeCompo): takes the positions nobody
+// has taken yet, one at a time, and writes each picture, handing every event to the main
+// thread.
 #pragma once
 
 #include "imaging/XEResizeCompo.h"
@@ -17,8 +18,6 @@ class TXEResize;
 // The settings a worker takes from the component when it is made; they stay fixed for the run.
 struct TResizeSetup {
     std::string OutDir;
-    int ThreadNum = 1;
-    int Mod = 0;
     int ImageQuality = 80;
     int AspectWidth = 0, AspectHeight = 0;
     bool MakeThumb = true;
@@ -28,6 +27,8 @@ struct TResizeSetup {
     TThreadPriority Priority = TThreadPriority::tpNormal;
     // A copied JPEG keeps its EXIF, XMP and IPTC segments.
     bool KeepMetadata = false;
+    // JPEG slides decoded at a reduced DCT scale: faster, not byte for byte the exact build.
+    bool Fast = false;
 };
 
 class TResizeThread {

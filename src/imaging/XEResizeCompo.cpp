@@ -40,12 +40,12 @@ bool TXEResizeCompo::Execute(const std::vector<TResizeItem>& items)
     FLapTime = TickMs();
     FCount = 0;
     FImgLS = items;
+    FNextPosition = 0;
     for (int k = 0; k < FThreadNum; ++k) {
-        TResizeSetup setup{FOutDir,      FThreadNum,           k,
-                           ImageQuality, AspectWidth,          AspectHeight,
-                           MakeThumb,    ThumbAspectWidth,     ThumbAspectHeight,
-                           SkipResize,   NoResizeSameSizeJPEG, Priority,
-                           KeepMetadata};
+        TResizeSetup setup{FOutDir,          ImageQuality,      AspectWidth,
+                           AspectHeight,     MakeThumb,         ThumbAspectWidth,
+                           ThumbAspectHeight, SkipResize,       NoResizeSameSizeJPEG,
+                           Priority,         KeepMetadata,      Fast};
         FThreadLS.push_back(std::make_unique<TResizeThread>(*this, setup));
     }
     // Every worker is listed before any starts, so none can end unnoticed.

@@ -1,7 +1,8 @@
 // TXEResizeCompo, the batch resizer: writes a gallery's slide pictures ("img%d.jpg") and
 // thumbnails ("thumb/%d.jpg", numbered from 1 in list order) with worker threads.
 //
-// Worker k of ThreadNum takes the positions n with n mod ThreadNum = k. The pixel work of a
+// Each worker takes the next position nobody has taken yet, so that a worker given the larger
+// pictures never leaves the others idle at the end of the run. The pixel work of a
 // picture (decode, orient, crop, resample, encode, write) runs on the workers in parallel;
 // OnBmpCropped, OnResized and every event run on the main thread through the dispatcher,
 // one at a time, in the order each worker handed them over. The files are the same as
@@ -89,6 +90,8 @@ public:
     bool NoResizeSameSizeJPEG = false;
     // A copied JPEG keeps what it says of the photograph (camera, GPS position...).
     bool KeepMetadata = false;
+    // JPEGs decoded at the smallest DCT scale that keeps twice the slide's pixels each way.
+    bool Fast = false;
 
     TTraceEvent OnTrace;
     TEachResizedEvent OnEachResized;
@@ -123,6 +126,7 @@ private:
     int FThreadNum = 1;
     std::string FOutDir;
     std::vector<TResizeItem> FImgLS;
+    std::atomic<int> FNextPosition = 0; // the next position a worker takes
     std::vector<std::unique_ptr<TResizeThread>> FThreadLS;
     int FCount = 0;
     int64_t FLapTime = 0;

@@ -181,78 +181,57 @@ bool ExpectBandSlideAsEngine(const fs::path& file, std::mt19937& random)
 
 } // namespace
 
-TEST(JpegBand, BandHasTheFullDecodesBytesForEveryStorage)
+TEST(JpegBand, BandHasTheFullDecodesBytesForEveryStorageAndScale)
 {
     std::mt19937 random(7);
     for (const TEncoding& how : kEncodings)
         for (TSize size :
-             {TSize{203, 117}, TSize{64, 48}, TSize{97, 161}, TSize{1, 1}, TSize{17, 3}}) {
-            std::string jpeg = Encode(Photo(random, size.Width, size.Height), how);
-            std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(jpeg.data()),
-                                          jpeg.size());
-            TBmpScan full = DecodeJpeg(data, "full");
-            std::vector<TRect> rects = {full.Bounds(),
-                                        {0, 0, 1, 1},
-                                        {size.Width - 1, size.Height - 1, size.Width, size.Height}};
-            for (int i = 0; i < 30; ++i)
-                rects.push_back(RandomCrop(random, {size.Width, size.Height}));
-            for (TRect rect : rects) {
-                SCOPED_TRACE(std::string(how.Name) + " " + std::to_string(size.Width) + "x" +
-                             std::to_string(size.Height) + " rect " + std::to_string(rect.Left) +
-                             "," + std::to_string(rect.Top) + "," + std::to_string(rect.Right) +
-                             "," + std::to_string(rect.Bottom));
-                TBmpScan band;
-                ASSERT_EQ(TJpegBandResult::Decoded,
-                          DecodeJpegBand(
-                              data, "band", [&](int32_t, int32_t) { return rect; }, band));
-                EXPECT_TRUE(SamePicture(CropBitmap(full, rect), band));
+             {TSize{203, 117}, TSize{64, 48}, TSize{97, 161}, TSize{1, 1}, TSize{17, 3}})
+            for (int denominator : {1, 2}) {
+                std::string jpeg = Encode(Photo(random, size.Width, size.Height), how);
+                std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(jpeg.data()),
+                                              jpeg.size());
+                TBmpScan full = DecodeJpeg(data, "full", {denominator, false});
+                std::vector<TRect> rects = {full.Bounds(),
+                                            {0, 0, 1, 1},
+                                            {full.Width() - 1, full.Height() - 1, full.Width(),
+                                             full.Height()}};
+                for (int i = 0; i < 30; ++i)
+                    rects.push_back(RandomCrop(random, {full.Width(), full.Height()}));
+                for (TRect rect : rects) {
+                    SCOPED_TRACE(std::string(how.Name) + " " + std::to_string(size.Width) + "x" +
+                                 std::to_string(size.Height) + " 1/" +
+                                 std::to_string(denominator) + " rect " +
+                                 std::to_string(rect.Left) + "," + std::to_string(rect.Top) +
+                                 "," + std::to_string(rect.Right) + "," +
+                                 std::to_string(rect.Bottom));
+                    TJpegBandReader reader(data, "band");
+                    reader.SetScale(8 / denominator);
+                    ASSERT_EQ((TSize{full.Width(), full.Height()}),
+                              (TSize{reader.Width(), reader.Height()}));
+                    reader.Start(rect);
+                    EXPECT_TRUE(SamePicture(CropBitmap(full, rect), reader.ReadBand()));
+                }
             }
-        }
 }
 
-TEST(JpegBand, RectangleOutsideThePictureIsDeclined)
+TEST(JpegBand, RectangleOutsideThePictureIsRefused)
 {
     std::mt19937 random(1);
     std::string jpeg = Encode(Photo(random, 40, 30), kEncodings[2]);
     std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(jpeg.data()), jpeg.size());
     for (TRect rect : {TRect{0, 0, 41, 30}, TRect{-1, 0, 10, 10}, TRect{5, 5, 5, 9}}) {
-        TBmpScan band;
-        EXPECT_EQ(TJpegBandResult::Unsupported,
-                  DecodeJpegBand(
-                      data, "band", [&](int32_t, int32_t) { return rect; }, band));
-        EXPECT_TRUE(band.Empty());
+        TJpegBandReader reader(data, "band");
+        EXPECT_THROW(reader.Start(rect), EImageError);
     }
-}
-
-TEST(JpegBand, ChooserSeesTheStoredSize)
-{
-    std::mt19937 random(2);
-    std::string jpeg = Encode(Photo(random, 45, 31), kEncodings[1]);
-    std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(jpeg.data()), jpeg.size());
-    TSize seen;
-    TBmpScan band;
-    DecodeJpegBand(
-        data, "band",
-        [&](int32_t w, int32_t h) {
-            seen = {w, h};
-            return TRect{0, 0, w, h};
-        },
-        band);
-    EXPECT_EQ((TSize{45, 31}), seen);
 }
 
 TEST(JpegBand, DamagedFileFailsNamingIt)
 {
     std::string junk = "\xFF\xD8\xFF\xC0 not a picture";
     std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(junk.data()), junk.size());
-    TBmpScan band;
     try {
-        DecodeJpegBand(
-            data, "broken.jpg",
-            [](int32_t w, int32_t h) {
-                return TRect{0, 0, w, h};
-            },
-            band);
+        TJpegBandReader reader(data, "broken.jpg");
         FAIL() << "no failure";
     } catch (const EImageError& e) {
         EXPECT_NE(std::string::npos, std::string(e.what()).find("broken.jpg"));
@@ -330,4 +309,27 @@ TEST(BandSlide, OtherFilesAreLeftToTheEngine)
     fs::path broken = dir / "broken.jpg";
     WriteFile(broken, "\xFF\xD8\xFF\xC0 not a picture");
     EXPECT_FALSE(BandSlidePicture({broken, 0, {}, 60, 40}));
+}
+
+TEST(BandSlide, FastSlideIsAReducedDecodeCloseToTheExactOne)
+{
+    TempDir dir;
+    std::mt19937 random(8);
+    fs::path file = dir / "camera.jpg";
+    WriteFile(file, Encode(Photo(random, 1600, 1200), kEncodings[2]));
+    for (int angle : {0, 90}) {
+        SCOPED_TRACE("angle " + std::to_string(angle));
+        TBmpScan exact = EngineSlide(file, angle, {}, 200, 75);
+        std::optional<TBmpScan> fast = BandSlidePicture({file, angle, {}, 200, 75, true});
+        ASSERT_TRUE(fast);
+        ASSERT_EQ(exact.Width(), fast->Width());
+        ASSERT_EQ(exact.Height(), fast->Height());
+        int64_t difference = 0;
+        for (int32_t y = 0; y < exact.Height(); ++y)
+            for (int32_t x = 0; x < exact.Width() * 3; ++x)
+                difference += std::abs(exact.Row(y)[x] - fast->Row(y)[x]);
+        double mean = double(difference) / (exact.Width() * 3.0 * exact.Height());
+        EXPECT_GT(mean, 0.0); // decoded at a reduced scale, not the exact bytes
+        EXPECT_LT(mean, 3.0);
+    }
 }

@@ -66,6 +66,7 @@ void LoadConfiguration(const TXEIniFile& ini, TAppConfig& config)
     config.OpenDialogInitialFolder =
         ini.ReadString("Files", "OpenDialogInitialFolder", config.OpenDialogInitialFolder);
     config.ChSkipResize = ini.ReadBool("Setting", "ChSkipResize", false);
+    config.ChFastBuild = ini.ReadBool("Setting", "ChFastBuild", false);
     config.ActShowMenuBar = ini.ReadBool("Setting", "ActShowMenuBar", true);
     config.cbCaptionSet = ini.ReadInteger("Setting", "cbCaptionSet", 0);
     config.MainGeo = ini.ReadString("Setting", "MainGeo", "");
@@ -81,6 +82,7 @@ void SaveConfiguration(TXEIniFile& ini, const TAppConfig& config, TDateTime now)
     ini.WriteString("Files", "OpenPictDialogInitialFolder", config.OpenPictDialogInitialFolder);
     ini.WriteString("Files", "OpenDialogInitialFolder", config.OpenDialogInitialFolder);
     ini.WriteBool("Setting", "ChSkipResize", config.ChSkipResize);
+    ini.WriteBool("Setting", "ChFastBuild", config.ChFastBuild);
     ini.WriteBool("Setting", "ActShowMenuBar", config.ActShowMenuBar);
     WriteOptions(ini, config.Options);
     ini.WriteInteger("Setting", "cbCaptionSet", config.cbCaptionSet);

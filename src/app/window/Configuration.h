@@ -24,6 +24,7 @@ struct TAppConfig {
     std::string OpenPictDialogInitialFolder;
     std::string OpenDialogInitialFolder;
     bool ChSkipResize = false;
+    bool ChFastBuild = false;
     bool ActShowMenuBar = true;
     int cbCaptionSet = 0;
     std::string MainGeo;

@@ -123,6 +123,7 @@ public:
     QLineEdit* EdStyleSheet = nullptr;
     QLineEdit* EdTitle = nullptr;
     QCheckBox* ChSkipResize = nullptr;
+    QCheckBox* ChFastBuild = nullptr;
     QSpinBox* gdSlideIdentifier = nullptr;
     QSpinBox* gdThreadCt = nullptr;
     QPushButton* BtMake = nullptr;

@@ -74,6 +74,7 @@ void TFrmSlider1::LoadConfiguration()
     FFrmSetting->SetOptions(FConfig.Options);
     FFrmSetting->ApplySampleRow();
     ChSkipResize->setChecked(FConfig.ChSkipResize);
+    ChFastBuild->setChecked(FConfig.ChFastBuild);
     Action(ActShowMenuBar)->setChecked(FConfig.ActShowMenuBar);
     menuBar()->setVisible(FConfig.ActShowMenuBar);
     SetCaptionSet(FConfig.cbCaptionSet);
@@ -102,6 +103,7 @@ void TFrmSlider1::SaveConfiguration()
     FConfig.Carbon = Action(ActStyleCarbon)->isChecked();
     FConfig.ProjectFile = FLastProject;
     FConfig.ChSkipResize = ChSkipResize->isChecked();
+    FConfig.ChFastBuild = ChFastBuild->isChecked();
     FConfig.ActShowMenuBar = Action(ActShowMenuBar)->isChecked();
     FConfig.Options = FFrmSetting->Options();
     FConfig.cbCaptionSet = FCaptionSet;

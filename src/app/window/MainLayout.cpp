@@ -233,6 +233,9 @@ QWidget* TFrmSlider1::BuildMakePage()
     ChSkipResize = new QCheckBox(tr("リサイズを省略"), page);
     ChSkipResize->setToolTip(tr("保存フォルダに画像が存在する時、上書きしません"));
     form->addRow(QString(), ChSkipResize);
+    ChFastBuild = new QCheckBox(tr("高速作成(JPEGを縮小してデコード)"), page);
+    ChFastBuild->setToolTip(tr("約2倍速く作成します。スライドは少し柔らかくなります"));
+    form->addRow(QString(), ChFastBuild);
     gdSlideIdentifier = new QSpinBox(page);
     gdSlideIdentifier->setRange(1, 16);
     gdSlideIdentifier->setMaximumWidth(80);

@@ -105,6 +105,7 @@ void TFrmSlider1::ActMakeExecute()
     TMakeJobOptions job;
     job.Threads = gdThreadCt->value();
     job.SkipResize = ChSkipResize->isChecked();
+    job.Fast = ChFastBuild->isChecked();
     job.NoResizeSameSizeJPEG = options.ChNoResizeSameSizeJPEG;
     job.KeepMetadata = options.ChKeepMetadata;
     job.WrapperClasses = options.ChAddWrapperToClass;
