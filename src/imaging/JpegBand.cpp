@@ -2,6 +2,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/ImageError.h"
+#include "imaging/JpegColorProfile.h"
 #include "imaging/JpegErrorManager.h"
 
 // clang-format off
@@ -31,6 +32,7 @@ bool ReadHeader(jpeg_decompress_struct& decoder, TJpegError& error, const uint8_
     jpeg_create_decompress(&decoder);
     LimitJpegDecoder(decoder, progress);
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
+    KeepJpegColorProfile(decoder);
     jpeg_read_header(&decoder, TRUE);
     decoder.out_color_space = JCS_EXT_BGR;
     jpeg_calc_output_dimensions(&decoder);
@@ -95,6 +97,7 @@ TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string&
                            static_cast<JDIMENSION>(rect.Right), static_cast<JDIMENSION>(rect.Top),
                            firstColumn))
                 throw EImageError(JpegFailure(name, error));
+            TColorProfile profile = JpegColorProfile(decoder, error);
             TBmpScan picture(rect.Width(), rect.Height(), 24, TBmpScan::TFill::None);
             std::vector<uint8_t*> rows(static_cast<size_t>(rect.Height()));
             for (int32_t y = 0; y < rect.Height(); ++y)
@@ -107,6 +110,7 @@ TJpegBandResult DecodeJpegBand(std::span<const uint8_t> data, const std::string&
                           whole ? nullptr : rowBuffer.data(), offset,
                           static_cast<size_t>(rect.Width()) * 3))
                 throw EImageError(JpegFailure(name, error));
+            profile.ConvertToSrgb(picture);
             band = std::move(picture);
             result = TJpegBandResult::Decoded;
         }
