@@ -2,6 +2,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/ImageError.h"
+#include "imaging/JpegColorProfile.h"
 #include "imaging/JpegErrorManager.h"
 
 // clang-format off
@@ -31,6 +32,7 @@ bool ReadHeader(jpeg_decompress_struct& decoder, TJpegError& error, const uint8_
     jpeg_create_decompress(&decoder);
     LimitJpegDecoder(decoder, progress);
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
+    KeepJpegColorProfile(decoder);
     jpeg_read_header(&decoder, TRUE);
     decoder.out_color_space = JCS_EXT_BGR;
     jpeg_calc_output_dimensions(&decoder);
@@ -85,6 +87,7 @@ struct TJpegBandReader::TState {
     int32_t RowsLeft = 0;
     std::vector<uint8_t> Row; // a whole decoded row, with the crop's margins
     size_t Offset = 0;        // of the rectangle's left edge in Row
+    TColorProfile Profile;    // the rows are turned into sRGB as they come
 
     // The rows below the rectangle are not needed: the rest of the file is left unread.
     ~TState()
@@ -139,6 +142,8 @@ void TJpegBandReader::Start(TRect rect)
                    static_cast<JDIMENSION>(rect.Right), static_cast<JDIMENSION>(rect.Top),
                    firstColumn))
         s.Fail();
+    // Read while the decoder still holds the file's segments.
+    s.Profile = JpegColorProfile(s.Decoder, s.Error);
     s.Rect = rect;
     s.RowsLeft = rect.Height();
     s.Row.resize(size_t(s.Decoder.output_width) * 3);
@@ -151,7 +156,9 @@ const uint8_t* TJpegBandReader::NextRow()
     if (s.RowsLeft <= 0) throw EImageError(s.Name + ": no rows left in the band");
     if (!ReadRow(s.Decoder, s.Error, s.Row.data())) s.Fail();
     --s.RowsLeft;
-    return s.Row.data() + s.Offset;
+    uint8_t* row = s.Row.data() + s.Offset;
+    s.Profile.ConvertRowToSrgb(row, s.Rect.Width());
+    return row;
 }
 
 TBmpScan TJpegBandReader::ReadBand()

@@ -1,6 +1,7 @@
 #include "imaging/JpegCodec.h"
 
 #include "imaging/ImageError.h"
+#include "imaging/JpegColorProfile.h"
 #include "imaging/JpegErrorManager.h"
 #include "util/LocalText.h"
 
@@ -26,6 +27,7 @@ bool StartDecoding(jpeg_decompress_struct& decoder, TJpegError& error, const uin
     jpeg_create_decompress(&decoder);
     LimitJpegDecoder(decoder, progress);
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
+    KeepJpegColorProfile(decoder);
     jpeg_read_header(&decoder, TRUE);
     bool cmyk = decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK;
     decoder.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
@@ -84,6 +86,7 @@ TBmpScan DecodeJpeg(std::span<const uint8_t> data, const std::string& name,
     TBmpScan picture;
     try {
         if (!started) throw EImageError(JpegFailure(name, error));
+        TColorProfile profile = JpegColorProfile(decoder, error);
         picture = TBmpScan(static_cast<int32_t>(decoder.output_width),
                            static_cast<int32_t>(decoder.output_height), 24, TBmpScan::TFill::None);
         std::vector<uint8_t*> rows(decoder.output_height);
@@ -93,6 +96,7 @@ TBmpScan DecodeJpeg(std::span<const uint8_t> data, const std::string& name,
                                                                          : 0);
         if (!ReadScanlines(decoder, error, rows.data(), cmykRow.empty() ? nullptr : cmykRow.data()))
             throw EImageError(JpegFailure(name, error));
+        profile.ConvertToSrgb(picture);
     } catch (...) {
         jpeg_destroy_decompress(&decoder);
         throw;

@@ -1,6 +1,7 @@
 // Reading picture files. The extension, compared in lower case, chooses the decoder:
 // ".jpg", ".jpeg", ".jpe" JPEG; ".png" PNG; ".gif" GIF (first frame); ".bmp" BMP. Every picture
-// comes back as a 24-bit working picture with any transparency composited over white.
+// comes back as a 24-bit working picture with any transparency composited over white, and in
+// sRGB when a JPEG or PNG embeds another colour profile (ColorProfile.h).
 #pragma once
 
 #include "imaging/TBmpScan.h"

@@ -1,6 +1,7 @@
 #include "imaging/PngCodec.h"
 
 #include "imaging/AlphaOverWhite.h"
+#include "imaging/ColorProfile.h"
 #include "imaging/ImageError.h"
 #include "util/LocalText.h"
 
@@ -101,6 +102,17 @@ TBmpScan DecodeRgba(png_structp png, TPngContext& context, const TPngHeader& hea
     return picture;
 }
 
+// The profile of the iCCP chunk, which libpng keeps uncompressed with the other chunks.
+TColorProfile PngColorProfile(png_structp png, png_infop info)
+{
+    png_charp name = nullptr;
+    int compression = 0;
+    png_bytep data = nullptr;
+    png_uint_32 size = 0;
+    if (png_get_iCCP(png, info, &name, &compression, &data, &size) != PNG_INFO_iCCP) return {};
+    return TColorProfile({data, size});
+}
+
 } // namespace
 
 TBmpScan DecodePng(std::span<const uint8_t> data, const std::string& name)
@@ -122,6 +134,7 @@ TBmpScan DecodePng(std::span<const uint8_t> data, const std::string& name)
     try {
         if (!headerRead) throw EImageError(LocalFormat("%s: damaged PNG file (%s)", {name, context.message}));
         picture = DecodeRgba(png, context, header, name);
+        PngColorProfile(png, info).ConvertToSrgb(picture);
     } catch (...) {
         png_destroy_read_struct(&png, &info, nullptr);
         throw;

@@ -1,6 +1,7 @@
-// PNG through libpng. Decoding reads every bit depth, palettes, tRNS and 16-bit files and
-// composites transparency over white. Encoding writes 8-bit RGB (or RGBA with an alpha plane)
-// at zlib compression level 9.
+// PNG through libpng. Decoding reads every bit depth, palettes, tRNS and 16-bit files,
+// composites transparency over white and converts an iCCP profile other than sRGB to sRGB
+// (ColorProfile.h). Encoding writes 8-bit RGB (or RGBA with an alpha plane) at zlib
+// compression level 9.
 #pragma once
 
 #include "imaging/Color.h"
