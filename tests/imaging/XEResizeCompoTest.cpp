@@ -262,10 +262,10 @@ TEST(XEResizeCompo, AWriteFailureStopsOnlyThatWorker)
     run.resizer.SetOutDir((dir / "out").string());
     run.Execute(items);
     EXPECT_EQ(run.writeFailed, std::vector<int>{4});
-    for (int n : {2, 4, 6, 8, 1, 3})
+    // The other worker takes every position left, so only the failed picture is missing.
+    for (int n : {1, 2, 3, 4, 6, 7, 8})
         EXPECT_TRUE(fs::exists(dir / ("out/img" + std::to_string(n) + ".jpg"))) << n;
-    EXPECT_FALSE(fs::exists(dir / "out/img7.jpg"));
-    EXPECT_EQ(run.eachResized.size(), 6u);
+    EXPECT_EQ(run.eachResized.size(), 7u);
     EXPECT_EQ(run.allResized, 0);
     EXPECT_EQ(run.allThreadEnd, 1);
 }
