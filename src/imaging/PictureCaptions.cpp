@@ -107,14 +107,13 @@ TPictureCaptions CaptionsOf(Exiv2::Image& image)
     const Exiv2::IptcData& iptc = image.iptcData();
     const Exiv2::ExifData& exif = image.exifData();
     TPictureCaptions captions;
-    captions.Title = FirstText(std::array{XmpText(xmp, "Xmp.dc.title"),
-                                          IptcText(iptc, "Iptc.Application2.Headline")},
-                               true);
-    captions.Description =
-        FirstText(std::array{XmpText(xmp, "Xmp.dc.description"),
-                             IptcText(iptc, "Iptc.Application2.Caption"),
-                             ExifText(ExifDescription(exif)), ExifText(ExifUserComment(exif))},
-                  false);
+    captions.Title = FirstText(
+        std::array{XmpText(xmp, "Xmp.dc.title"), IptcText(iptc, "Iptc.Application2.Headline")},
+        true);
+    captions.Description = FirstText(
+        std::array{XmpText(xmp, "Xmp.dc.description"), IptcText(iptc, "Iptc.Application2.Caption"),
+                   ExifText(ExifDescription(exif)), ExifText(ExifUserComment(exif))},
+        false);
     return captions;
 }
 

@@ -7,9 +7,10 @@
 //   Description: XMP dc:description, IPTC Caption-Abstract, EXIF ImageDescription, EXIF
 //                UserComment (its ASCII, UNICODE or undefined text; a JIS one is skipped).
 // An XMP alternative-language text gives its x-default version, else its first one. Texts are
-// trimmed of spaces, line breaks and NULs; camera boilerplate in the EXIF texts (see
-// IsCameraBoilerplate) counts as no text. Line breaks stay in the description ("\n");
-// the title is one line. Control characters other than tabs and line breaks are dropped, so
+// taken as UTF-8, as today's writers store them (a byte that does not decode becomes U+FFFD),
+// and trimmed of spaces, line breaks and NULs; camera boilerplate in the EXIF texts (see
+// IsCameraBoilerplate) counts as no text. Line breaks stay in the description, and the
+// title's become spaces. Control characters other than tabs and line breaks are dropped, so
 // that a text fits the project file as a typed one does.
 #pragma once
 

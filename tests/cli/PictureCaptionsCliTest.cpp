@@ -28,7 +28,8 @@ protected:
             qor::TThumbInfo entry;
             qor::ParseAttrLine(line, entry);
             texts.push_back({entry.user.Title});
-            texts.back().insert(texts.back().end(), entry.user.memoLS.begin(), entry.user.memoLS.end());
+            texts.back().insert(texts.back().end(), entry.user.memoLS.begin(),
+                                entry.user.memoLS.end());
         }
         return texts;
     }
@@ -57,15 +58,16 @@ TEST_F(PictureCaptionsCliTest, NewTakesTheCaptionsUnlessTold)
 TEST_F(PictureCaptionsCliTest, BuildKeepsTheProjectsTextsAndFillsOnlyThePicturesAdded)
 {
     fs::path project = FDir / "trip.qor";
-    ASSERT_EQ(New({project.string(), (FDir / "pics/harbour.jpg").string(), "--no-captions"}), ExitOk);
+    ASSERT_EQ(New({project.string(), (FDir / "pics/harbour.jpg").string(), "--no-captions"}),
+              ExitOk);
     qor::TComQorCSS1 typed = qor::LoadProject(project.string());
     qor::TThumbInfo entry;
     qor::ParseAttrLine(typed.AttrLS.at(0), entry);
     entry.user.Title = "Typed";
     typed.AttrLS = {qor::MakeAttrLine(entry)};
     typed.SaveToFile(project.string());
-    fs::path lighthouse = WriteCaptionPicture(FDir / "new/lighthouse.jpg",
-                                              {.IptcHeadline = "Lighthouse", .IptcCaption = "Cape"});
+    fs::path lighthouse = WriteCaptionPicture(
+        FDir / "new/lighthouse.jpg", {.IptcHeadline = "Lighthouse", .IptcCaption = "Cape"});
 
     std::vector<std::string> args = {project.string(), lighthouse.string(), "--out",
                                      (FDir / "site").string()};

@@ -15,6 +15,7 @@ namespace {
 
 void SavePicture(const std::filesystem::path& path)
 {
+    std::filesystem::create_directories(path.parent_path());
     qor::TBmpScan picture = qor::NewBitmap(16, 12, 24);
     bool saved = path.extension() == ".png" ? qor::SavePng(path, picture, qor::clWhite, false)
                                             : qor::SaveJpeg(path, picture, 90);

@@ -11,14 +11,14 @@ struct TCaptionFields {
     std::string XmpTitle;       // dc:title, as its x-default text
     std::string XmpDescription; // dc:description, as its x-default text
     std::string IptcHeadline;
-    std::string IptcCaption;    // Caption-Abstract
+    std::string IptcCaption;     // Caption-Abstract
     std::string ExifDescription; // ImageDescription
-    std::string UserComment;    // the raw value: the 8-byte charset prefix, then the text
-    bool BigEndian = false;     // the byte order of the EXIF block
+    std::string UserComment;     // the raw value: the 8-byte charset prefix, then the text
+    bool BigEndian = false;      // the byte order of the EXIF block
 };
 
-// Writes a 16 × 12 picture at path (PNG when it ends in ".png", else JPEG) and then the
-// fields into it; answers path.
+// Writes a 16 × 12 picture at path (PNG when it ends in ".png", else JPEG; its folder made) and
+// then the fields into it; answers path.
 std::filesystem::path WriteCaptionPicture(const std::filesystem::path& path,
                                           const TCaptionFields& fields);
 
