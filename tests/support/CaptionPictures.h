@@ -1,29 +1,18 @@
-// Small pictures carrying the captions a photo manager writes, made with exiv2's writer for
-// the tests of reading them back. Each field left empty is not written.
+// Small pictures carrying the captions a photo manager writes, made with exiv2's writer.
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace qortest {
 
-struct TCaptionFields {
-    std::string XmpTitle;       // dc:title, as its x-default text
-    std::string XmpDescription; // dc:description, as its x-default text
-    std::string IptcHeadline;
-    std::string IptcCaption;     // Caption-Abstract
-    std::string ExifDescription; // ImageDescription
-    std::string UserComment;     // the raw value: the 8-byte charset prefix, then the text
-    bool BigEndian = false;      // the byte order of the EXIF block
-};
-
-// Writes a 16 × 12 picture at path (PNG when it ends in ".png", else JPEG; its folder made) and
-// then the fields into it; answers path.
+// Writes a 16 × 12 picture at path (PNG for ".png", else JPEG; its folder made), then each
+// field: an exiv2 key ("Xmp.dc.title", "Iptc.Application2.Caption", "Exif.Image.Make") with
+// its value in exiv2's text form ("lang=x-default Harbour" for XMP), except
+// "Exif.Photo.UserComment", given as its raw bytes. Answers path.
 std::filesystem::path WriteCaptionPicture(const std::filesystem::path& path,
-                                          const TCaptionFields& fields);
-
-// A UserComment value: prefix ("ASCII", "UNICODE" or "" for undefined) padded with NULs to 8
-// bytes, then the UTF-8 text as it is, or for UNICODE as UTF-16 in the given byte order.
-std::string UserCommentBytes(const std::string& prefix, const std::string& text, bool bigEndian);
+                                          const std::map<std::string, std::string>& fields,
+                                          bool bigEndianExif = false);
 
 } // namespace qortest
