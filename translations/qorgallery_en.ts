@@ -583,6 +583,14 @@
         <translation>When off, the published gallery holds no camera or GPS position data</translation>
     </message>
     <message>
+        <source>追加した画像のタイトルと説明を画像のメタデータ(XMP・IPTC・Exif)から取る</source>
+        <translation>Take the titles and descriptions of added pictures from their metadata (XMP, IPTC, Exif)</translation>
+    </message>
+    <message>
+        <source>写真管理ソフトで付けたタイトルと説明を空の欄に入れます。入力済みの欄は変えません</source>
+        <translation>Fills empty fields with the titles and descriptions given in a photo manager; fields already filled stay as they are</translation>
+    </message>
+    <message>
         <source>デバッグモードを有効にする</source>
         <translation>Enable debug mode</translation>
     </message>

@@ -2,7 +2,6 @@
 #include "cli/GalleryBuild.h"
 #include "cli/PictureArgs.h"
 #include "cli/ProjectSetup.h"
-#include "imagelist/CustomImgLS.h"
 #include "util/XEComText.h"
 #include "util/XEInitPrj.h"
 #include "util/LocalText.h"
@@ -16,7 +15,7 @@ const TOptionSpec BuildOptionSpec = {
                      "--id", "--threads", "--watermark"},
     .FlagOptions = {"--skip-resize", "--copy-same-size", "--no-copy-same-size", "--demo",
                     "--wrapper-classes", "--lazy", "--open", "--quiet", "--force",
-                    "--keep-metadata", "--fast"},
+                    "--keep-metadata", "--fast", "--no-captions"},
 };
 
 int PositiveNumber(const TParsedArgs& parsed, const std::string& option, int least, int most)
@@ -67,9 +66,7 @@ TComQorCSS1 SettingsOf(const TParsedArgs& parsed, const TPlainArgs& plain)
     std::vector<std::string> named = parsed.All("--pictures");
     named.insert(named.end(), plain.Pictures.begin(), plain.Pictures.end());
     if (!named.empty()) {
-        TCustomImgLS pictures;
-        pictures.AssignFileLS(CollectPictures(named));
-        TStringList lines = pictures.GetAttrLS();
+        TStringList lines = NewPictureLines(named, !parsed.Has("--no-captions"));
         settings.AttrLS.insert(settings.AttrLS.end(), lines.begin(), lines.end());
     }
     return settings;

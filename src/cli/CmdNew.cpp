@@ -2,7 +2,6 @@
 #include "cli/PictureArgs.h"
 #include "cli/ProjectSetup.h"
 #include "gallery/PageLanguage.h"
-#include "imagelist/CustomImgLS.h"
 #include "util/XEInitPrj.h"
 #include "util/LocalText.h"
 
@@ -14,7 +13,7 @@ namespace qor {
 int RunNew(const std::vector<std::string>& args)
 {
     TParsedArgs parsed =
-        ParseArgs(args, {.ValueOptions = {"--pictures", "--template", "--set"}, .FlagOptions = {}});
+        ParseArgs(args, {.ValueOptions = {"--pictures", "--template", "--set"}, .FlagOptions = {"--no-captions"}});
     TPlainArgs plain = SplitPlainArgs(parsed.Positional);
     if (plain.Projects.size() != 1) throw EUsageError(LocalText("new takes one project file"));
     const std::string& fileName = plain.Projects[0];
@@ -28,15 +27,13 @@ int RunNew(const std::vector<std::string>& args)
     if (!parsed.Last("--template").empty())
         ApplyTemplate(project, rscFolder, parsed.Last("--template"));
 
-    TCustomImgLS pictures;
     std::vector<std::string> named = parsed.All("--pictures");
     named.insert(named.end(), plain.Pictures.begin(), plain.Pictures.end());
-    pictures.AssignFileLS(CollectPictures(named));
-    project.AttrLS = pictures.GetAttrLS();
+    project.AttrLS = NewPictureLines(named, !parsed.Has("--no-captions"));
     project.PageLanguage = NewProjectPageLanguage(UiLanguage());
     ApplySettings(project, parsed.All("--set"));
     project.SaveToFile(fileName);
-    std::cout << LocalFormat("%s: %d pictures", {fileName, pictures.Count()}) << '\n';
+    std::cout << LocalFormat("%s: %d pictures", {fileName, project.AttrLS.size()}) << '\n';
     return ExitOk;
 }
 

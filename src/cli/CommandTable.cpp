@@ -10,18 +10,21 @@ const std::vector<TCommand>& Commands()
          "                 [--set Name=Value]... [--html NAME] [--css NAME] [--title TEXT] [--id N]\n"
          "                 [--threads N] [--skip-resize] [--copy-same-size|--no-copy-same-size]\n"
          "                 [--watermark TEXT] [--demo] [--wrapper-classes] [--lazy] [--open] [--quiet]\n"
-         "                 [--force] [--keep-metadata] [--fast]",
+         "                 [--force] [--keep-metadata] [--fast] [--no-captions]",
          "write the gallery of a project, or of the standard settings and the pictures named (files\n"
          "      or folders, plainly or with --pictures, added after the project's pictures); prints\n"
          "      the page's path last. Files in the folder that no build wrote are replaced only with\n"
-         "      --force. A copied JPEG loses its EXIF, XMP and IPTC unless --keep-metadata. --fast\n"
-         "      decodes JPEGs at a reduced scale: about twice as fast, the slides a little softer.\n"
-         "      Exit 3: the page was written but some pictures could not be made, or it\n"
-         "      names a setting or link in a warning; 130: interrupted",
+         "      --force. A copied JPEG loses its EXIF, XMP and IPTC unless --keep-metadata. Pictures\n"
+         "      named take their empty titles and descriptions from their XMP, IPTC or EXIF unless\n"
+         "      --no-captions. --fast decodes JPEGs at a reduced scale: about twice as fast, the\n"
+         "      slides a little softer. Exit 3: the page was written but some pictures could not be\n"
+         "      made, or it names a setting or link in a warning; 130: interrupted",
          RunBuild},
         {"new", "PROJECT.qor [PICTURE|FOLDER]... [--pictures PATH]... [--template NAME]\n"
-                "                 [--set Name=Value]...",
-         "make a project from pictures and folders (folders one level deep)", RunNew},
+                "                 [--set Name=Value]... [--no-captions]",
+         "make a project from pictures and folders (folders one level deep); their titles and\n"
+         "      descriptions come from their XMP, IPTC or EXIF unless --no-captions",
+         RunNew},
         {"show", "PROJECT.qor", "print every stored property as Name=Value, then the pictures",
          RunShow},
         {"set", "PROJECT.qor Name=Value...",

@@ -1,5 +1,7 @@
 #include "cli/PictureArgs.h"
 
+#include "gallery/EntryCaptions.h"
+#include "imagelist/CustomImgLS.h"
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
 #include "util/LocalText.h"
@@ -30,6 +32,14 @@ TStringList CollectPictures(const std::vector<std::string>& paths)
         FindFiles(fs::absolute(path).lexically_normal(), files, PictureExtensions(), 1);
     }
     return files;
+}
+
+TStringList NewPictureLines(const std::vector<std::string>& paths, bool captions)
+{
+    TCustomImgLS pictures;
+    if (captions) pictures.OnNewFileEntry = TakePictureCaptions;
+    pictures.AssignFileLS(CollectPictures(paths));
+    return pictures.GetAttrLS();
 }
 
 TPlainArgs SplitPlainArgs(const std::vector<std::string>& args)

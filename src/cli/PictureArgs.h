@@ -22,6 +22,11 @@ const TStringList& PictureExtensions();
 // EPictureArgError for a path that does not exist.
 TStringList CollectPictures(const std::vector<std::string>& paths);
 
+// The attribute lines of new entries for the pictures of CollectPictures. With captions, each
+// entry first takes its title and description from its picture's metadata
+// (TakePictureCaptions); an entry still without a title is titled from its file name.
+TStringList NewPictureLines(const std::vector<std::string>& paths, bool captions);
+
 // Plain arguments as a shell hands them over (`build ~/Pictures/trip`, `build *.jpg`): a
 // ".qor" file (any case) is a project, everything else a picture or a folder of pictures.
 struct TPlainArgs {

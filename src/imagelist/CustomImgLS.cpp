@@ -54,7 +54,8 @@ PThumbInfo TCustomImgLS::NewFileEntry(const std::string& fileName)
     PThumbInfo entry = NewEntry();
     entry->FileName = fileName;
     ReadFileFacts(*entry);
-    entry->user.Title = TitleFromFileName(fileName);
+    if (OnNewFileEntry) OnNewFileEntry(*entry);
+    if (entry->user.Title.empty()) entry->user.Title = TitleFromFileName(fileName);
     entry->user.Target = StdTarget;
     return entry;
 }

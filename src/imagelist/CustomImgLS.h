@@ -27,6 +27,9 @@ public:
     using TChangeSelectionEvent = std::function<void(TCustomImgLS& sender, int selectNum)>;
     using TDropEvent =
         std::function<void(TCustomImgLS& sender, const TStringList& paths, TIMLDropToDo& toDo)>;
+    // Runs for each entry made from a file name, after its file facts and before the file
+    // name's title is given to an entry still without a title.
+    using TNewFileEntryEvent = std::function<void(TThumbInfo& entry)>;
 
     TCustomImgLS() = default;
     TCustomImgLS(const TCustomImgLS&) = delete;
@@ -132,6 +135,7 @@ public:
     TDropEvent OnDropExtra;
     TDropEvent OnDropFiles;
     TSelectThumbEvent OnSelectButton;
+    TNewFileEntryEvent OnNewFileEntry;
 
 protected:
     // A new entry with the list's defaults and the next serial; file facts not yet read.

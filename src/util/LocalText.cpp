@@ -18,19 +18,24 @@ const std::map<std::string_view, std::string_view>& JapaneseTexts()
         {"write the gallery of a project, or of the standard settings and the pictures named (files\n"
          "      or folders, plainly or with --pictures, added after the project's pictures); prints\n"
          "      the page's path last. Files in the folder that no build wrote are replaced only with\n"
-         "      --force. A copied JPEG loses its EXIF, XMP and IPTC unless --keep-metadata. --fast\n"
-         "      decodes JPEGs at a reduced scale: about twice as fast, the slides a little softer.\n"
-         "      Exit 3: the page was written but some pictures could not be made, or it\n"
-         "      names a setting or link in a warning; 130: interrupted",
+         "      --force. A copied JPEG loses its EXIF, XMP and IPTC unless --keep-metadata. Pictures\n"
+         "      named take their empty titles and descriptions from their XMP, IPTC or EXIF unless\n"
+         "      --no-captions. --fast decodes JPEGs at a reduced scale: about twice as fast, the\n"
+         "      slides a little softer. Exit 3: the page was written but some pictures could not be\n"
+         "      made, or it names a setting or link in a warning; 130: interrupted",
          "プロジェクトのギャラリー、または標準設定と指定した画像(ファイルかフォルダ。そのまま、\n"
          "      または --pictures で指定し、プロジェクトの画像の後に追加)のギャラリーを出力し、\n"
          "      最後にページのパスを表示します。出力フォルダにある、ギャラリー作成が書いていない\n"
          "      ファイルは --force を指定した時だけ置き換えます。コピーするJPEG画像の Exif・XMP・IPTC は\n"
-         "      --keep-metadata を指定しない限り除きます。--fast は JPEG を縮小してデコードします:\n"
-         "      約2倍速く、スライドは少し柔らかくなります。終了状態 3: ページは書けたが一部の\n"
-         "      画像を作れなかったか、設定やリンクについて警告した。130: 中断された"},
-        {"make a project from pictures and folders (folders one level deep)",
-         "画像とフォルダ(フォルダは1階層まで)からプロジェクトを作ります"},
+         "      --keep-metadata を指定しない限り除きます。指定した画像の空のタイトルと説明は\n"
+         "      --no-captions を指定しない限り画像の XMP・IPTC・Exif から取ります。--fast は JPEG を\n"
+         "      縮小してデコードします: 約2倍速く、スライドは少し柔らかくなります。終了状態 3:\n"
+         "      ページは書けたが一部の画像を作れなかったか、設定やリンクについて警告した。\n"
+         "      130: 中断された"},
+        {"make a project from pictures and folders (folders one level deep); their titles and\n"
+         "      descriptions come from their XMP, IPTC or EXIF unless --no-captions",
+         "画像とフォルダ(フォルダは1階層まで)からプロジェクトを作ります。画像のタイトルと\n"
+         "      説明は --no-captions を指定しない限り画像の XMP・IPTC・Exif から取ります"},
         {"print every stored property as Name=Value, then the pictures",
          "保存されている全てのプロパティを Name=Value の形で表示し、続けて画像を表示します"},
         {"change properties and save (List+=line appends, List= clears, List[i]=line)",

@@ -286,6 +286,7 @@ TSettingOptions TFrmSetting::Options() const
     o.ChIgnoreSampleSize = ChIgnoreSampleSize->isChecked();
     o.ChNoResizeSameSizeJPEG = ChNoResizeSameSizeJPEG->isChecked();
     o.ChKeepMetadata = ChKeepMetadata->isChecked();
+    o.ChMetadataCaptions = ChMetadataCaptions->isChecked();
     o.LSSample = LSSample->currentRow();
     o.ChWaterMark = ChWaterMark->isChecked();
     o.WaterMark = EdWaterMark->text().toStdString();
@@ -303,6 +304,7 @@ void TFrmSetting::SetOptions(const TSettingOptions& o)
     ChIgnoreSampleSize->setChecked(o.ChIgnoreSampleSize);
     ChNoResizeSameSizeJPEG->setChecked(o.ChNoResizeSameSizeJPEG);
     ChKeepMetadata->setChecked(o.ChKeepMetadata);
+    ChMetadataCaptions->setChecked(o.ChMetadataCaptions);
     LSSample->setCurrentRow(o.LSSample < LSSample->count() ? o.LSSample : -1);
     ChWaterMark->setChecked(o.ChWaterMark);
     EdWaterMark->setText(QString::fromStdString(o.WaterMark));

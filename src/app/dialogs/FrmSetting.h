@@ -207,6 +207,7 @@ public:
     QCheckBox* ChDemoMode = nullptr;
     QCheckBox* ChNoResizeSameSizeJPEG = nullptr;
     QCheckBox* ChKeepMetadata = nullptr;
+    QCheckBox* ChMetadataCaptions = nullptr;
     QCheckBox* ChDebugMode = nullptr;
     QPushButton* Button1 = nullptr;
     // Buttons.

@@ -367,6 +367,11 @@ QWidget* TFrmSetting::BuildEnvironmentTab()
     ChKeepMetadata = NewCheck(tab, "ChKeepMetadata", tr("コピーするJPEG画像の撮影情報(Exif・GPS位置等)を残す"),
                               false, tr("オフの時、公開するギャラリーにはカメラやGPS位置の情報を含めません"));
     column->addWidget(ChKeepMetadata);
+    ChMetadataCaptions = NewCheck(
+        tab, "ChMetadataCaptions",
+        tr("追加した画像のタイトルと説明を画像のメタデータ(XMP・IPTC・Exif)から取る"), true,
+        tr("写真管理ソフトで付けたタイトルと説明を空の欄に入れます。入力済みの欄は変えません"));
+    column->addWidget(ChMetadataCaptions);
     ChDebugMode = NewCheck(tab, "ChDebugMode", tr("デバッグモードを有効にする"), false);
     ChDebugMode->hide();
     column->addWidget(ChDebugMode);

@@ -17,6 +17,7 @@ struct TSettingOptions {
     bool ChIgnoreSampleSize = true;
     bool ChNoResizeSameSizeJPEG = true;
     bool ChKeepMetadata = false;
+    bool ChMetadataCaptions = true;
     int LSSample = 0; // selected template row, -1 for none
     bool ChWaterMark = false;
     std::string WaterMark = DefaultWaterMark();

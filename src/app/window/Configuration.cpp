@@ -24,6 +24,7 @@ constexpr TOptionFlag OptionFlags[] = {
     {"ChIgnoreSampleSize", &TSettingOptions::ChIgnoreSampleSize},
     {"ChNoResizeSameSizeJPEG", &TSettingOptions::ChNoResizeSameSizeJPEG},
     {"ChKeepMetadata", &TSettingOptions::ChKeepMetadata},
+    {"ChMetadataCaptions", &TSettingOptions::ChMetadataCaptions},
 };
 
 void ReadOptions(const TXEIniFile& ini, TSettingOptions& o)

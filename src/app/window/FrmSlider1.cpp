@@ -11,6 +11,7 @@
 #include "app/platform/BuildAddresses.h"
 #include "app/platform/ChaUpdate.h"
 #include "app/window/ProjectNames.h"
+#include "gallery/EntryCaptions.h"
 #include "util/UnitMsg.h"
 #include "util/XEComFile.h"
 #include "util/XEComShell.h"
@@ -46,6 +47,11 @@ TFrmSlider1::TFrmSlider1(QWidget* parent) : QMainWindow(parent)
     FXEImgLS1->HintFormat = GetMsgText(21);
     // A picture's link opens in a new tab unless the user chooses otherwise.
     FXEImgLS1->StdTarget = "_blank";
+    // Added pictures bring the captions a photo manager wrote into them, read here where
+    // each file is looked at anyway: the list is then complete before it is saved or built.
+    FXEImgLS1->OnNewFileEntry = [this](TThumbInfo& entry) {
+        if (FConfig.Options.ChMetadataCaptions) TakePictureCaptions(entry);
+    };
 
     FQorCSS1.SetRscFolder(Folders().RscFolder);
     FQorCSS1.SetOutFolder(Folders().DocFolder);

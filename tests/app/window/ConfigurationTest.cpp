@@ -93,18 +93,19 @@ TEST(Configuration, SavedKeysComeInTheirOrderAndHandWrittenFlagsStay)
     config.InitMax = true;
     SaveConfiguration(ini, config, {});
     TStringList lines = ini.Lines();
-    ASSERT_EQ(lines.size(), 32u);
+    ASSERT_EQ(lines.size(), 33u);
     const TStringList expectedStart = {"[System]", "Debug=1", "Carbon=0", "", "[Project]", "ProjectFile=/p/summer.qor",
                                        "", "[Files]", "LastPictFolder=/home/u/Pictures",
                                        "OpenPictDialogInitialFolder=/trip",
                                        "OpenDialogInitialFolder=/home/u/Documents/qorHTML5Gallery/", "", "[Setting]",
                                        "ChSkipResize=0", "ChFastBuild=0", "ActShowMenuBar=1", "ChAddWrapperToClass=0",
                                        "ChAutoOpenLastProject=1", "ChCheckUpdate=1", "ChDemoMode=0",
-                                       "ChIgnoreSampleSize=1", "ChNoResizeSameSizeJPEG=1", "ChKeepMetadata=0", "LSSample=-1",
+                                       "ChIgnoreSampleSize=1", "ChNoResizeSameSizeJPEG=1", "ChKeepMetadata=0",
+                                       "ChMetadataCaptions=1", "LSSample=-1",
                                        "ChWaterMark=0", "WaterMark=Created by QorikaHTML5ギャラリー, Tessaro Software",
                                        "cbCaptionSet=3", "MainGeo=100|50|1100|750", "", "[FrmSlider1]", "InitMax=1"};
     EXPECT_EQ(TStringList(lines.begin(), lines.begin() + expectedStart.size()), expectedStart);
-    EXPECT_TRUE(lines[31].starts_with("LastRun="));
+    EXPECT_TRUE(lines[32].starts_with("LastRun="));
 
     // What was written reads back as it was.
     ini.UpdateFile();
