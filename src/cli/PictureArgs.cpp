@@ -1,5 +1,6 @@
 #include "cli/PictureArgs.h"
 
+#include "util/PictureExtensions.h"
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
 #include "util/LocalText.h"
@@ -9,12 +10,6 @@
 namespace qor {
 
 namespace fs = std::filesystem;
-
-const TStringList& PictureExtensions()
-{
-    static const TStringList exts = {".jpg", ".png", ".bmp", ".gif"};
-    return exts;
-}
 
 TStringList CollectPictures(const std::vector<std::string>& paths)
 {

@@ -1,6 +1,8 @@
 // Reading picture files. The extension, compared in lower case, chooses the decoder:
-// ".jpg", ".jpeg", ".jpe" JPEG; ".png" PNG; ".gif" GIF (first frame); ".bmp" BMP. Every picture
-// comes back as a 24-bit working picture with any transparency composited over white.
+// ".jpg", ".jpeg", ".jpe" JPEG; ".png" PNG; ".gif" GIF (first frame); ".bmp" BMP; ".heic",
+// ".heif", ".avif" HEIF (primary image, upright); ".webp" WebP (first frame, upright), a
+// decoder for each of PictureExtensions(). Every picture comes back as a 24-bit working
+// picture with any transparency composited over white.
 #pragma once
 
 #include "imaging/TBmpScan.h"

@@ -1,0 +1,110 @@
+#include "imaging/HeifCodec.h"
+
+#include "imaging/AlphaOverWhite.h"
+#include "imaging/ImageError.h"
+#include "imaging/PictureBudget.h"
+#include "util/LocalText.h"
+
+#include <libheif/heif.h>
+
+#include <algorithm>
+#include <memory>
+#include <new>
+
+namespace qor {
+
+namespace {
+
+// libheif's working memory per stored pixel: the coded planes (up to four bytes for 4:4:4
+// with alpha) and its interleaved RGBA copy (four more).
+constexpr size_t kLibraryBytesPerPixel = 8;
+
+struct THeifFree {
+    void operator()(heif_context* context) const { heif_context_free(context); }
+    void operator()(const heif_image_handle* handle) const { heif_image_handle_release(handle); }
+    void operator()(const heif_image* image) const { heif_image_release(image); }
+    void operator()(heif_decoding_options* options) const { heif_decoding_options_free(options); }
+};
+template <typename T> using THeifPtr = std::unique_ptr<T, THeifFree>;
+
+class THeifReader {
+public:
+    THeifReader(std::span<const uint8_t> data, const std::string& name)
+        : FName(name), FContext(heif_context_alloc())
+    {
+        if (!FContext) throw std::bad_alloc();
+        Check(heif_context_read_from_memory_without_copy(FContext.get(), data.data(), data.size(),
+                                                         nullptr));
+    }
+
+    TBmpScan DecodePrimary()
+    {
+        heif_image_handle* primary = nullptr;
+        Check(heif_context_get_primary_image_handle(FContext.get(), &primary));
+        THeifPtr<const heif_image_handle> handle(primary);
+        // The stored size (ispe) is what libheif allocates before any transformation.
+        int storedWidth = std::max(heif_image_handle_get_ispe_width(primary),
+                                   heif_image_handle_get_width(primary));
+        int storedHeight = std::max(heif_image_handle_get_ispe_height(primary),
+                                    heif_image_handle_get_height(primary));
+        CheckSize(storedWidth, storedHeight);
+        TPictureCharge libraryMemory(size_t(storedWidth) * size_t(storedHeight) *
+                                     kLibraryBytesPerPixel);
+        THeifPtr<const heif_image> image(DecodeRgba(primary));
+        return Composited(image.get());
+    }
+
+private:
+    void Check(heif_error error) const
+    {
+        if (error.code != heif_error_Ok)
+            throw EImageError(LocalFormat("%s: damaged HEIF file (%s)", {FName, error.message}));
+    }
+
+    void CheckSize(int64_t width, int64_t height) const
+    {
+        if (!IsAllowedPictureSize(width, height))
+            throw EImageError(LocalFormat("%s: picture size is beyond the limit", {FName}));
+    }
+
+    heif_image* DecodeRgba(const heif_image_handle* handle) const
+    {
+        THeifPtr<heif_decoding_options> options(heif_decoding_options_alloc());
+        if (!options) throw std::bad_alloc();
+        // Not strict_decoding: libheif 1.15 leaks the decoded image when strictness turns a
+        // warning (an unknown colour profile value) into an error. A damaged stream fails anyway.
+        options->convert_hdr_to_8bit = 1;
+        heif_image* image = nullptr;
+        Check(heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA,
+                                options.get()));
+        return image;
+    }
+
+    TBmpScan Composited(const heif_image* image) const
+    {
+        int stride = 0;
+        const uint8_t* rgba =
+            heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
+        int32_t width = heif_image_get_width(image, heif_channel_interleaved);
+        int32_t height = heif_image_get_height(image, heif_channel_interleaved);
+        if (!rgba || stride < width * 4)
+            throw EImageError(LocalFormat("%s: damaged HEIF file (%s)", {FName, "no RGBA plane"}));
+        CheckSize(width, height);
+        TBmpScan picture(width, height, 24, TBmpScan::TFill::None);
+        for (int32_t y = 0; y < height; ++y)
+            RgbaOverWhite(rgba + size_t(y) * size_t(stride), picture.Scan(y), width);
+        return picture;
+    }
+
+    const std::string& FName;
+    THeifPtr<heif_context> FContext;
+};
+
+} // namespace
+
+TBmpScan DecodeHeif(std::span<const uint8_t> data, const std::string& name)
+{
+    return THeifReader(data, name).DecodePrimary();
+}
+
+} // namespace qor
