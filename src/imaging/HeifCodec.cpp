@@ -42,23 +42,27 @@ public:
         heif_image_handle* primary = nullptr;
         Check(heif_context_get_primary_image_handle(FContext.get(), &primary));
         THeifPtr<const heif_image_handle> handle(primary);
+        int32_t width = heif_image_handle_get_width(primary);
+        int32_t height = heif_image_handle_get_height(primary);
         // The stored size (ispe) is what libheif allocates before any transformation.
-        int storedWidth = std::max(heif_image_handle_get_ispe_width(primary),
-                                   heif_image_handle_get_width(primary));
-        int storedHeight = std::max(heif_image_handle_get_ispe_height(primary),
-                                    heif_image_handle_get_height(primary));
+        int32_t storedWidth = std::max(heif_image_handle_get_ispe_width(primary), width);
+        int32_t storedHeight = std::max(heif_image_handle_get_ispe_height(primary), height);
         CheckSize(storedWidth, storedHeight);
         TPictureCharge libraryMemory(size_t(storedWidth) * size_t(storedHeight) *
                                      kLibraryBytesPerPixel);
         THeifPtr<const heif_image> image(DecodeRgba(primary));
-        return Composited(image.get());
+        return Composited(image.get(), width, height);
     }
 
 private:
+    [[noreturn]] void Fail(const char* reason) const
+    {
+        throw EImageError(LocalFormat("%s: damaged HEIF file (%s)", {FName, reason}));
+    }
+
     void Check(heif_error error) const
     {
-        if (error.code != heif_error_Ok)
-            throw EImageError(LocalFormat("%s: damaged HEIF file (%s)", {FName, error.message}));
+        if (error.code != heif_error_Ok) Fail(error.message);
     }
 
     void CheckSize(int64_t width, int64_t height) const
@@ -80,16 +84,18 @@ private:
         return image;
     }
 
-    TBmpScan Composited(const heif_image* image) const
+    // The decoded picture must have the size the file states: libheif 1.15 keeps the coded
+    // stream's own size, so a few hundred bytes could bring a picture of a hundred megapixels
+    // that the stored size, checked against the limits, never claimed.
+    TBmpScan Composited(const heif_image* image, int32_t width, int32_t height) const
     {
         int stride = 0;
         const uint8_t* rgba =
             heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
-        int32_t width = heif_image_get_width(image, heif_channel_interleaved);
-        int32_t height = heif_image_get_height(image, heif_channel_interleaved);
-        if (!rgba || stride < width * 4)
-            throw EImageError(LocalFormat("%s: damaged HEIF file (%s)", {FName, "no RGBA plane"}));
-        CheckSize(width, height);
+        if (heif_image_get_width(image, heif_channel_interleaved) != width ||
+            heif_image_get_height(image, heif_channel_interleaved) != height)
+            Fail("coded size differs from the stored size");
+        if (!rgba || stride < width * 4) Fail("no RGBA plane");
         TBmpScan picture(width, height, 24, TBmpScan::TFill::None);
         for (int32_t y = 0; y < height; ++y)
             RgbaOverWhite(rgba + size_t(y) * size_t(stride), picture.Scan(y), width);
