@@ -1066,8 +1066,12 @@
         <translation>S&amp;ort</translation>
     </message>
     <message>
-        <source>すべて (*.gif *.png *.jpg *.jpe *.bmp);;GIF 画像 (*.gif);;Portable Network Graphics (*.png);;JPEG イメージファイル (*.jpg);;JPEG イメージファイル (*.jpe);;ビットマップ (*.bmp)</source>
-        <translation>All pictures (*.gif *.png *.jpg *.jpe *.bmp);;GIF image (*.gif);;Portable Network Graphics (*.png);;JPEG image (*.jpg);;JPEG image (*.jpe);;Bitmap (*.bmp)</translation>
+        <source>すべて (%1)</source>
+        <translation>All pictures (%1)</translation>
+    </message>
+    <message>
+        <source>GIF 画像 (*.gif *.GIF);;Portable Network Graphics (*.png *.PNG);;JPEG イメージファイル (*.jpg *.JPG);;JPEG イメージファイル (*.jpe *.JPE);;ビットマップ (*.bmp *.BMP);;HEIF 画像 (*.heic *.HEIC *.heif *.HEIF);;AVIF 画像 (*.avif *.AVIF);;WebP 画像 (*.webp *.WEBP)</source>
+        <translation>GIF image (*.gif *.GIF);;Portable Network Graphics (*.png *.PNG);;JPEG image (*.jpg *.JPG);;JPEG image (*.jpe *.JPE);;Bitmap (*.bmp *.BMP);;HEIF image (*.heic *.HEIC *.heif *.HEIF);;AVIF image (*.avif *.AVIF);;WebP image (*.webp *.WEBP)</translation>
     </message>
     <message>
         <source>Lap :%f秒</source>

@@ -2,6 +2,7 @@
 
 #include "gallery/EntryCaptions.h"
 #include "imagelist/CustomImgLS.h"
+#include "util/PictureExtensions.h"
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
 #include "util/LocalText.h"
@@ -11,12 +12,6 @@
 namespace qor {
 
 namespace fs = std::filesystem;
-
-const TStringList& PictureExtensions()
-{
-    static const TStringList exts = {".jpg", ".png", ".bmp", ".gif"};
-    return exts;
-}
 
 TStringList CollectPictures(const std::vector<std::string>& paths)
 {

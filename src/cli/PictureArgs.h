@@ -1,5 +1,5 @@
 // The pictures named on the command line: files as they are, folders scanned one level deep
-// for the picture types the gallery takes.
+// for the picture types the gallery takes (PictureExtensions).
 #pragma once
 
 #include "util/TextFile.h"
@@ -14,9 +14,6 @@ class EPictureArgError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// The extensions a folder scan takes.
-const TStringList& PictureExtensions();
 
 // Files in the order given; a folder contributes its pictures in FindFiles' name order. Throws
 // EPictureArgError for a path that does not exist.

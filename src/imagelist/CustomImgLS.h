@@ -12,6 +12,7 @@
 #include "imagelist/EntrySort.h"
 #include "imagelist/ImgLSView.h"
 #include "imagelist/UndoStore.h"
+#include "util/PictureExtensions.h"
 
 #include <functional>
 #include <string>
@@ -120,7 +121,7 @@ public:
     bool CanClose();
 
     // Settings.
-    TStringList FileExt = {".jpg", ".png", ".bmp", ".gif"};
+    TStringList FileExt = PictureExtensions();
     int FileSearchDepth = 1;
     TILMSort SortKey = TILMSort::ilmNone;
     bool MultiSelectOn = true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "util/DelphiFormat.h"
+#include "util/PictureExtensions.h"
 #include "util/TextFile.h"
 
 #include <functional>
@@ -71,7 +72,7 @@ private:
     int FItemIndex = -1;
     TStringList FSplitter;
     std::string FFolder;
-    TStringList FFileExt = {".bmp", ".jpg", ".png", ".gif"};
+    TStringList FFileExt = PictureExtensions();
 };
 
 } // namespace qor

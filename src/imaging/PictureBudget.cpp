@@ -100,4 +100,14 @@ void UnmapPictureMemory(void* base, size_t length)
     b.Room.notify_all();
 }
 
+TPictureCharge::TPictureCharge(size_t bytes)
+    : FBytes(bytes), FBase(bytes > 0 ? MapPictureMemory(bytes) : nullptr)
+{
+}
+
+TPictureCharge::~TPictureCharge()
+{
+    if (FBase) UnmapPictureMemory(FBase, FBytes);
+}
+
 } // namespace qor

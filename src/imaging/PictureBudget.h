@@ -40,4 +40,19 @@ size_t PictureMemoryInUse();
 void* MapPictureMemory(size_t length);
 void UnmapPictureMemory(void* base, size_t length);
 
+// The working memory a decoding library takes for itself (its planes, its own output copy),
+// charged while the object lives as a picture of that size would be, so that workers wait for
+// it too. Only address space is mapped; the library allocates the memory it uses.
+class TPictureCharge {
+public:
+    explicit TPictureCharge(size_t bytes);
+    ~TPictureCharge();
+    TPictureCharge(const TPictureCharge&) = delete;
+    TPictureCharge& operator=(const TPictureCharge&) = delete;
+
+private:
+    size_t FBytes;
+    void* FBase;
+};
+
 } // namespace qor

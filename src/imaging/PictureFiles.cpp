@@ -3,9 +3,11 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/EmbeddedPictures.h"
 #include "imaging/GifCodec.h"
+#include "imaging/HeifCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PngCodec.h"
+#include "imaging/WebpCodec.h"
 #include "util/TextCodec.h"
 #include "util/XEComFile.h"
 #include "util/LocalText.h"
@@ -32,12 +34,16 @@ struct TDecoderEntry {
     TPictureDecoder decode;
 };
 
-constexpr std::array<TDecoderEntry, 6> kDecoders = {{{".jpg", DecodeJpegFull},
-                                                     {".jpeg", DecodeJpegFull},
-                                                     {".jpe", DecodeJpegFull},
-                                                     {".png", DecodePng},
-                                                     {".gif", DecodeGif},
-                                                     {".bmp", DecodeBmp}}};
+constexpr std::array<TDecoderEntry, 10> kDecoders = {{{".jpg", DecodeJpegFull},
+                                                      {".jpeg", DecodeJpegFull},
+                                                      {".jpe", DecodeJpegFull},
+                                                      {".png", DecodePng},
+                                                      {".gif", DecodeGif},
+                                                      {".bmp", DecodeBmp},
+                                                      {".heic", DecodeHeif},
+                                                      {".heif", DecodeHeif},
+                                                      {".avif", DecodeHeif},
+                                                      {".webp", DecodeWebp}}};
 
 } // namespace
 

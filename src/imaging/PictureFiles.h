@@ -1,7 +1,9 @@
 // Reading picture files. The extension, compared in lower case, chooses the decoder:
-// ".jpg", ".jpeg", ".jpe" JPEG; ".png" PNG; ".gif" GIF (first frame); ".bmp" BMP. Every picture
-// comes back as a 24-bit working picture with any transparency composited over white, and in
-// sRGB when a JPEG or PNG embeds another colour profile (ColorProfile.h).
+// ".jpg", ".jpeg", ".jpe" JPEG; ".png" PNG; ".gif" GIF (first frame); ".bmp" BMP; ".heic",
+// ".heif", ".avif" HEIF (primary image, upright); ".webp" WebP (first frame, upright), a
+// decoder for each of PictureExtensions(). Every picture comes back as a 24-bit working
+// picture with any transparency composited over white, and in sRGB when it embeds another
+// colour profile (ColorProfile.h).
 #pragma once
 
 #include "imaging/TBmpScan.h"

@@ -462,13 +462,35 @@ bool ReadExif(const std::filesystem::path& path, ExifInfo& info)
     return ReadExifRecord(path, info, parsed);
 }
 
+namespace {
+
+int UsableOrientation(int orientation)
+{
+    return orientation >= 1 && orientation <= 8 ? orientation : 1;
+}
+
+} // namespace
+
 int ExifOrientation(const std::filesystem::path& path)
 {
     ExifInfo info;
     bool parsed;
     ReadExifRecord(path, info, parsed);
-    int orientation = info.Info.Orientation;
-    return parsed && orientation >= 1 && orientation <= 8 ? orientation : 1;
+    return parsed ? UsableOrientation(info.Info.Orientation) : 1;
+}
+
+int TiffOrientation(std::span<const uint8_t> tiff)
+{
+    ExifInfo info;
+    ResetRecord(info);
+    info.bp.assign(info.blen, 0);
+    size_t size = std::min(tiff.size(), size_t(UINT16_MAX));
+    std::copy_n(tiff.begin(), size, info.bp.begin());
+    info.size = static_cast<uint16_t>(size);
+    if (size < 8 || tiff[0] != tiff[1] || (tiff[0] != 'M' && tiff[0] != 'I')) return 1;
+    info.macflag = tiff[0] == 'M';
+    ParseTiff(info);
+    return UsableOrientation(info.Info.Orientation);
 }
 
 bool IsMirroredOrientation(int orientation)

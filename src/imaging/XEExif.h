@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,10 @@ bool ReadExif(const std::filesystem::path& path, ExifInfo& info);
 // The orientation code 1-8 of the EXIF block, or 1 (not a JPEG name, no readable EXIF block
 // within the reader's limits, or a code outside 1-8).
 int ExifOrientation(const std::filesystem::path& path);
+// The orientation code 1-8 of TIFF data as an EXIF block holds it (a byte-order mark first), as
+// containers other than JPEG store it; 1 when there is none or it is outside 1-8. Only the first
+// 65535 bytes are read, as of a JPEG segment.
+int TiffOrientation(std::span<const uint8_t> tiff);
 // The clockwise turn of an orientation code: 90 for 6, 180 for 3, 270 for 8. A mirrored code
 // (2, 4, 5, 7) is a horizontal mirror followed by its turn (0, 180, 270, 90), which callers that
 // can only turn use alone; the engine mirrors as well.

@@ -107,6 +107,8 @@ const std::map<std::string_view, std::string_view>& JapaneseTexts()
         {"%s: damaged JPEG file (%s)", "%s: JPEGファイルが壊れています (%s)"},
         {"%s: damaged PNG file (%s)", "%s: PNGファイルが壊れています (%s)"},
         {"%s: damaged GIF file (%s)", "%s: GIFファイルが壊れています (%s)"},
+        {"%s: damaged HEIF file (%s)", "%s: HEIFファイルが壊れています (%s)"},
+        {"%s: damaged WebP file (%s)", "%s: WebPファイルが壊れています (%s)"},
         {"%s: damaged or unsupported BMP file (%s)", "%s: BMPファイルが壊れているか対応していない形式です (%s)"},
         {"%s: the GIF file holds no picture", "%s: GIFファイルに画像がありません"},
         {"%s: picture size is beyond the limit", "%s: 画像サイズが上限を超えています"},

@@ -21,14 +21,16 @@ std::string Slash(const TempDir& dir) { return dir.Path().string() + "/"; }
 TEST(PictureArgs, ScansFoldersOneLevelDeepForPicturesSortedByName)
 {
     TempDir dir;
-    for (const char* name : {"b.JPG", "a.png", "C.bmp", "d.gif", "e.txt", "f.jpeg", "sub/g.jpg"})
+    for (const char* name : {"b.JPG", "a.png", "C.bmp", "d.gif", "e.txt", "f.jpeg", "sub/g.jpg",
+                             "i.HEIC", "j.heif", "k.Avif", "l.webp"})
         dir.Write(std::string("pics/") + name, "x");
     std::filesystem::create_directory(dir / "pics/h.jpg"); // a folder is no picture
     dir.Write("single.txt", "x");
     TStringList files = CollectPictures({(dir / "single.txt").string(), (dir / "pics").string()});
     std::string pics = (dir / "pics").string() + "/";
     EXPECT_EQ(files, (TStringList{(dir / "single.txt").string(), pics + "a.png", pics + "b.JPG",
-                                  pics + "C.bmp", pics + "d.gif"}));
+                                  pics + "C.bmp", pics + "d.gif", pics + "i.HEIC",
+                                  pics + "j.heif", pics + "k.Avif", pics + "l.webp"}));
 }
 
 TEST(PictureArgs, RefusesAPathThatDoesNotExist)

@@ -116,9 +116,11 @@ TEST_F(PictureFolder, DropOfAFolderFirstAcceptsOnlyThatFolder)
 {
     TStringList dropped = {Path("sub"), Path("top.jpg"), Path("UP.JPG")};
     EXPECT_EQ(AcceptedDropPaths(dropped, List.FileExt), TStringList{Path("sub")});
-    EXPECT_EQ(AcceptedDropPaths({Path("top.jpg"), Path("sub"), Path("note.txt"), Path("UP.JPG")},
+    EXPECT_EQ(AcceptedDropPaths({Path("top.jpg"), Path("sub"), Path("note.txt"), Path("UP.JPG"),
+                                 Path("phone.HEIC"), Path("web.webp"), Path("a.Avif")},
                                 List.FileExt),
-              (TStringList{Path("top.jpg"), Path("UP.JPG")}));
+              (TStringList{Path("top.jpg"), Path("UP.JPG"), Path("phone.HEIC"), Path("web.webp"),
+                           Path("a.Avif")}));
 }
 
 TEST_F(PictureFolder, DropEventsSeeAllThenAcceptedPaths)

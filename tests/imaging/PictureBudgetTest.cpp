@@ -1,5 +1,6 @@
 // The one picture-memory budget of all workers: a worker waits for room, whatever the number of
-// workers, and a picture beyond the whole budget fails at once.
+// workers, and a picture beyond the whole budget fails at once; so does the memory a decoding
+// library takes for itself.
 #include "imaging/PictureBudget.h"
 #include "imaging/ImageError.h"
 #include "imaging/TBmpScan.h"
@@ -41,5 +42,18 @@ TEST(PictureBudget, WorkersTakeTurnsWhateverTheirNumber)
     TPictureWorker worker;
     EXPECT_THROW(TBmpScan(6000, 6000), EImageError); // 108 MB
     EXPECT_EQ(PictureMemoryInUse(), 0u);
+    SetPictureBudget(saved);
+}
+
+TEST(PictureBudget, LibraryMemoryIsChargedWhileHeld)
+{
+    size_t saved = PictureBudget();
+    SetPictureBudget(size_t(64) << 20);
+    {
+        TPictureCharge planes(size_t(40) << 20);
+        EXPECT_EQ(PictureMemoryInUse(), size_t(40) << 20);
+    }
+    EXPECT_EQ(PictureMemoryInUse(), 0u);
+    EXPECT_THROW(TPictureCharge(size_t(65) << 20), EImageError);
     SetPictureBudget(saved);
 }

@@ -1,6 +1,5 @@
 #include "app/listview/ThumbMaker.h"
 
-#include "imagelist/DropDecision.h"
 #include "imaging/Orientation.h"
 #include "imaging/PictureFiles.h"
 #include "imaging/Resamplers.h"
@@ -14,18 +13,13 @@ namespace qor {
 
 namespace {
 
-bool IsJpegName(const std::string& fileName)
-{
-    return HasListedExt(fileName, {".jpg", ".jpeg", ".jpe"});
-}
-
 // The picture as stored in the file, decoded at the smallest JPEG scale that still covers
 // wanted × wanted, or at full size; width and height become the file's own size. Empty when
 // the file cannot be decoded.
 TBmpScan DecodeForThumb(const std::string& fileName, int32_t wantedW, int32_t wantedH,
                         int32_t& width, int32_t& height)
 {
-    if (IsJpegName(fileName)) {
+    if (IsJpegFileName(fileName)) {
         try {
             width = wantedW;
             height = wantedH;

@@ -9,6 +9,7 @@
 #include "app/widgets/BmpImage.h"
 #include "app/crop/CropGeometry.h"
 #include "imaging/TBmpScan.h"
+#include "util/PictureExtensions.h"
 #include "util/UnitMsg.h"
 #include "util/XEComShell.h"
 
@@ -41,10 +42,25 @@ constexpr unsigned CaptionSets[] = {
 };
 constexpr int CaptionSetCount = sizeof CaptionSets / sizeof CaptionSets[0];
 
-const char* PictureFilter =
-    QT_TRANSLATE_NOOP("qor::TFrmSlider1", "すべて (*.gif *.png *.jpg *.jpe *.bmp);;GIF 画像 (*.gif);;"
-                                     "Portable Network Graphics (*.png);;JPEG イメージファイル (*.jpg);;"
-                                     "JPEG イメージファイル (*.jpe);;ビットマップ (*.bmp)");
+// Qt's filter patterns are case-sensitive on Linux: each extension in both cases.
+const char* AllPicturesFilter = QT_TRANSLATE_NOOP("qor::TFrmSlider1", "すべて (%1)");
+const char* FormatFilters = QT_TRANSLATE_NOOP(
+    "qor::TFrmSlider1",
+    "GIF 画像 (*.gif *.GIF);;Portable Network Graphics (*.png *.PNG);;"
+    "JPEG イメージファイル (*.jpg *.JPG);;JPEG イメージファイル (*.jpe *.JPE);;"
+    "ビットマップ (*.bmp *.BMP);;HEIF 画像 (*.heic *.HEIC *.heif *.HEIF);;"
+    "AVIF 画像 (*.avif *.AVIF);;WebP 画像 (*.webp *.WEBP)");
+
+// "*.jpg *.JPG *.png *.PNG ..." for every extension the list takes.
+QString PicturePatterns()
+{
+    QStringList patterns;
+    for (const std::string& extension : PictureExtensions()) {
+        QString pattern = "*" + QString::fromStdString(extension);
+        patterns << pattern << pattern.toUpper();
+    }
+    return patterns.join(' ');
+}
 
 void SetAgreeColor(QWidget* editor, bool agrees)
 {
@@ -187,7 +203,8 @@ void TFrmSlider1::XEImgLS1SelectThumb(int index, const PThumbInfo& entry)
 void TFrmSlider1::ActAddPictExecute()
 {
     QStringList files = QFileDialog::getOpenFileNames(
-        this, QString(), QString::fromStdString(FConfig.OpenPictDialogInitialFolder), tr(PictureFilter));
+        this, QString(), QString::fromStdString(FConfig.OpenPictDialogInitialFolder),
+        tr(AllPicturesFilter).arg(PicturePatterns()) + ";;" + tr(FormatFilters));
     if (files.isEmpty()) return;
     TStringList names;
     for (const QString& file : files) names.push_back(file.toStdString());

@@ -1,0 +1,12 @@
+#include "util/PictureExtensions.h"
+
+namespace qor {
+
+const TStringList& PictureExtensions()
+{
+    static const TStringList extensions = {".jpg",  ".png",  ".bmp",  ".gif",
+                                           ".heic", ".heif", ".avif", ".webp"};
+    return extensions;
+}
+
+} // namespace qor
