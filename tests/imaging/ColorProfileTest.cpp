@@ -3,6 +3,7 @@
 // whose profile needs no conversion against the same file without it, byte for byte.
 #include "imaging/ColorProfile.h"
 
+#include "HeifFiles.h"
 #include "ImagingTestSupport.h"
 #include "imaging/PictureFiles.h"
 #include "imaging/XEResizeCompo.h"
@@ -14,6 +15,8 @@
 // clang-format on
 #include <lcms2.h>
 #include <png.h>
+#include <webp/encode.h>
+#include <webp/mux.h>
 
 #include <array>
 #include <cmath>
@@ -169,12 +172,47 @@ void WritePng(const fs::path& path, const TBmpScan& picture, const TBytes& icc)
     std::fclose(file);
 }
 
-// The files with the profile, a JPEG and a PNG: "<stem>.jpg", "<stem>.png".
+TRgbaPicture RgbaOf(const TBmpScan& picture)
+{
+    TRgbaPicture rgba{picture.Width(), picture.Height(), {}};
+    for (int32_t y = 0; y < picture.Height(); ++y)
+        for (int32_t x = 0; x < picture.Width(); ++x) {
+            TTriple pixel = picture.Scan(y)[x];
+            rgba.Rgba.insert(rgba.Rgba.end(), {pixel.r, pixel.g, pixel.b, 255});
+        }
+    return rgba;
+}
+
+// Lossless, the profile in an ICCP chunk.
+std::string Webp(const TBmpScan& picture, const TBytes& icc)
+{
+    TRgbaPicture rgba = RgbaOf(picture);
+    uint8_t* encoded = nullptr;
+    size_t size = WebPEncodeLosslessRGBA(rgba.Rgba.data(), rgba.Width, rgba.Height,
+                                         rgba.Width * 4, &encoded);
+    WebPData image{encoded, size}, profile{icc.data(), icc.size()}, assembled{};
+    WebPMux* mux = WebPMuxNew();
+    WebPMuxSetImage(mux, &image, 1);
+    if (!icc.empty()) WebPMuxSetChunk(mux, "ICCP", &profile, 1);
+    WebPMuxAssemble(mux, &assembled);
+    std::string bytes(reinterpret_cast<const char*>(assembled.bytes), assembled.size);
+    WebPDataClear(&assembled);
+    WebPMuxDelete(mux);
+    WebPFree(encoded);
+    return bytes;
+}
+
+// The files with the profile, one per format that can embed one: "<stem>.jpg" first.
+constexpr size_t kFormats = 4;
 std::vector<fs::path> WriteFiles(const TempDir& dir, const std::string& stem, const TBytes& icc)
 {
-    std::vector<fs::path> files = {dir / (stem + ".jpg"), dir / (stem + ".png")};
+    std::vector<fs::path> files = {dir / (stem + ".jpg"), dir / (stem + ".png"),
+                                   dir / (stem + ".webp"), dir / (stem + ".heic")};
     dir.Write(files[0].filename().string(), Jpeg(Patches(), icc));
     WritePng(files[1], Patches(), icc);
+    dir.Write(files[2].filename().string(), Webp(Patches(), icc));
+    dir.Write(files[3].filename().string(),
+              HeifFile(heif_compression_HEVC, {RgbaOf(Patches())}, heif_orientation_normal, icc));
     return files;
 }
 
@@ -223,10 +261,10 @@ TEST(ColorProfile, SlidesAndListThumbnailsShowTheColoursOfAWideProfile)
     }
     std::vector<TBmpScan> slides = Slides(dir, files);
     for (size_t n = 0; n < files.size(); ++n) {
-        const TRgbSpace& space = kWideSpaces[n / 2];
+        const TRgbSpace& space = kWideSpaces[n / kFormats];
         ExpectColoursOf(space, slides[n], "slide of " + files[n].filename().string());
         int32_t width = 50, height = 25;
-        if (n % 2 == 0)
+        if (n % kFormats == 0)
             ExpectColoursOf(space, LoadJpegScaled(files[n], width, height),
                             "list thumbnail of " + files[n].filename().string());
     }

@@ -6,6 +6,7 @@
 #include "imaging/XEExif.h"
 #include "util/LocalText.h"
 
+#include "HeifFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <functional>
 
 using namespace qor;
+using namespace qortest;
 
 namespace {
 
@@ -41,39 +43,13 @@ std::vector<uint8_t> Pixels(const TQuadrants& quadrants)
     return rgba;
 }
 
-// Each picture one image, the first primary, all stored with the orientation (irot/imir).
-std::string Heif(heif_compression_format format, std::vector<TQuadrants> pictures,
+std::string Heif(heif_compression_format format, const std::vector<TQuadrants>& pictures,
                  heif_orientation orientation = heif_orientation_normal)
 {
-    heif_context* context = heif_context_alloc();
-    heif_encoder* encoder = nullptr;
-    heif_context_get_encoder_for_format(context, format, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 95);
-    heif_encoding_options* options = heif_encoding_options_alloc();
-    options->image_orientation = orientation;
-    for (const TQuadrants& picture : pictures) {
-        heif_image* image = nullptr;
-        heif_image_create(Width, Height, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, &image);
-        heif_image_add_plane(image, heif_channel_interleaved, Width, Height, 8);
-        int stride = 0;
-        uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
-        std::vector<uint8_t> rgba = Pixels(picture);
-        for (int y = 0; y < Height; ++y)
-            std::copy_n(rgba.data() + y * Width * 4, Width * 4, plane + y * stride);
-        heif_context_encode_image(context, image, encoder, options, nullptr);
-        heif_image_release(image);
-    }
-    std::string bytes;
-    heif_writer writer{1, [](heif_context*, const void* data, size_t size, void* out) {
-                           static_cast<std::string*>(out)->append(static_cast<const char*>(data),
-                                                                  size);
-                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                       }};
-    heif_context_write(context, &writer, &bytes);
-    heif_encoding_options_free(options);
-    heif_encoder_release(encoder);
-    heif_context_free(context);
-    return bytes;
+    std::vector<TRgbaPicture> images;
+    for (const TQuadrants& picture : pictures)
+        images.push_back({Width, Height, Pixels(picture)});
+    return HeifFile(format, images, orientation);
 }
 
 std::string Hevc(std::vector<TQuadrants> pictures,
