@@ -165,9 +165,12 @@ TEST_F(AssociationProgramTest, HostilePathsAreQuotedSoTheDesktopRunsExactlyThatP
     fs::path project = FDir.Write("a project.qor", "QorSlider project");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Folder);
+        // Written beside and renamed, so that the file appears whole: the wait below ends
+        // as soon as it exists.
         fs::path program = FDir.Write(c.Folder + "/qorgallery-gui",
                                       "#!/bin/sh\nprintf '%s|%s' \"$0\" \"$1\" > '" +
-                                          opened.string() + "'\n");
+                                          opened.string() + ".part' && mv '" + opened.string() +
+                                          ".part' '" + opened.string() + "'\n");
         fs::permissions(program, fs::perms::owner_all);
         ASSERT_EQ(RunProgram({FAssoc, program.string()}, 30000), 0);
         fs::path entry = FDir / "data/applications" / DesktopId;
