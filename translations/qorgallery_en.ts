@@ -638,8 +638,8 @@
         <translation>Drop pictures here</translation>
     </message>
     <message>
-        <source>JPEG・PNG・BMP・GIF / フォルダも追加できます</source>
-        <translation>JPEG, PNG, BMP, GIF, or a whole folder</translation>
+        <source>JPEG・HEIC・WebP・AVIF・PNG など / フォルダも追加できます</source>
+        <translation>JPEG, HEIC, WebP, AVIF, PNG and more, or a whole folder</translation>
     </message>
     <message>
         <source>%1 をごみ箱に移せませんでした。</source>

@@ -147,7 +147,7 @@ void TFrmSlider1::TimerOnFirstShowTimer()
     } else if (FXEImgLS1->Count() == 0 && std::filesystem::exists(last)) {
         ShowMsgText(this, 31, {}, mbOK, TMsgKind::Confirmation);
     }
-    FXEImgLS1->SetEmptyMessage({tr("ここに画像ファイルをドロップ"), tr("JPEG・PNG・BMP・GIF / フォルダも追加できます")});
+    FXEImgLS1->SetEmptyMessage({tr("ここに画像ファイルをドロップ"), tr("JPEG・HEIC・WebP・AVIF・PNG など / フォルダも追加できます")});
     if (FFrmSetting->Options().ChCheckUpdate) FChaUpdate->CheckUpdate(false);
     FFirstShowDone = true;
 }

@@ -148,6 +148,9 @@ private slots:
         QTRY_VERIFY(shown.FirstShowDone());
         const TEmptyListMessage& empty = shown.XEImgLS1().EmptyMessage();
         QVERIFY(!empty.Title.isEmpty());
+        // The hint names the phone and web formats too, or their users would not try them.
+        for (const char* format : {"JPEG", "HEIC", "WebP", "AVIF"})
+            QVERIFY2(empty.Detail.contains(QLatin1String(format)), qPrintable(empty.Detail));
         for (const QString& text : {empty.Title, empty.Detail})
             if (HasJapanese(text)) untranslated << QStringLiteral("empty list: ") + text;
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
