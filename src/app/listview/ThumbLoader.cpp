@@ -8,16 +8,6 @@
 
 namespace qor {
 
-namespace {
-
-bool SameRequest(const TThumbRequest& a, const TThumbRequest& b)
-{
-    return a.FileName == b.FileName && a.BoxWidth == b.BoxWidth && a.BoxHeight == b.BoxHeight &&
-           a.UserAngle == b.UserAngle && a.Smooth == b.Smooth && a.ExifRotation == b.ExifRotation;
-}
-
-} // namespace
-
 TThumbLoader::TThumbLoader(TDispatcher& mainThread, int threadCount, TMake make, TDeliver deliver)
     : FMainThread(mainThread), FMake(std::move(make)), FDeliver(std::move(deliver))
 {

@@ -172,6 +172,17 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
     int id = (job.IdHint < Count() && FThumbLS[job.IdHint] == entry) ? job.IdHint
                                                                      : PInfoToId(entry.get());
     if (id < 0) return; // the entry left the list while its picture was decoded
+    // A decode that was running when the loaders stopped serves its entry if the entry would
+    // ask the same now; otherwise the entry asks again, as no other load takes it up.
+    if (stale && !entry->bmp) {
+        TThumbJob now = JobFor(id);
+        if (!SameRequest(now.Request, job.Request)) {
+            entry->InThread = true;
+            FLoader->Idle({std::move(now)});
+            return;
+        }
+        stale = false;
+    }
     bool wanted = !stale && !entry->bmp && entry->FileName == job.Request.FileName &&
                   entry->UserAngle == job.Request.UserAngle;
     // A picture that cannot be decoded keeps its placeholder and is not tried again by the

@@ -3,6 +3,7 @@
 #include "ListViewTestFiles.h"
 #include "app/widgets/BmpImage.h"
 #include "app/listview/XEImgLS.h"
+#include "imaging/PngCodec.h"
 
 #include <QDir>
 #include <QHelpEvent>
@@ -179,6 +180,23 @@ private slots:
         QTest::qWait(50);
         for (const PThumbInfo& e : held)
             QVERIFY(!e->bmp);
+    }
+
+    // Pictures that take a while to decode (phone photos, large PNGs) are still being made when
+    // the loaders restart (a new cell size, another screen): they reach their cells all the same.
+    void DecodesRunningWhenTheLoadersRestartStillReachTheirCells()
+    {
+        TStringList slow;
+        TBmpScan picture(2400, 1800);
+        for (int i = 0; i < 12; ++i) {
+            slow.push_back(Path("slow" + std::to_string(i) + ".png"));
+            SavePng(slow.back(), picture, {}, false);
+        }
+        FList->AssignFileLS(slow);
+        QTRY_VERIFY_WITH_TIMEOUT(FList->IdToPInfo(0)->bmp || FList->IdToPInfo(1)->bmp, 10000);
+        FList->StopLoaders();
+        FList->StartBackgroundLoading();
+        QTRY_VERIFY_WITH_TIMEOUT(AllLoaded(), 10000);
     }
 
     void DamagedPictureKeepsItsPlaceholder()
