@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -47,7 +48,12 @@ double MsSinceProcessStart()
 std::string Project(const TStringList& photos, int count, const std::string& path)
 {
     TComQorCSS1 settings = TComQorCSS1::NewProjectSettings();
-    settings.LoadFromFile(Folders().RscFolder + "stdSetting.qor");
+    // Without the standard settings the slides would have no size and nothing would be built.
+    if (!settings.LoadFromFile(Folders().RscFolder + "stdSetting.qor")) {
+        std::fprintf(stderr, "no standard settings in %s (set QORGALLERY_RSC)\n",
+                     Folders().RscFolder.c_str());
+        std::exit(1);
+    }
     settings.AttrLS.clear();
     for (int i = 0; i < count; ++i)
         settings.AttrLS.push_back(photos[i % photos.size()] + "\x19" "0, 0,crop,0|0|0|0,r,r,r,r");
@@ -127,6 +133,10 @@ int main(int argc, char** argv)
                         "--quiet"});
     cli.waitForFinished(-1);
     double cliMs = clock.elapsed();
+    // A build that wrote no slides measured nothing.
+    for (const char* out : {"/gui-out", "/cli-out"})
+        if (!fs::exists(work + out + "/img/img" + std::to_string(photos.size()) + ".jpg"))
+            return std::fprintf(stderr, "%s: the build wrote no slides\n", out), 1;
     std::printf("build of %zu photos from the window: %.0f ms; qorgallery build: %.0f ms (ratio %.3f)\n",
                 photos.size(), guiMs, cliMs, guiMs / cliMs);
     std::printf("longest event-loop stall during the build: %lld ms (target 50 ms: %.2f)\n",
