@@ -5,6 +5,7 @@
 
 #include "HeifFiles.h"
 #include "ImagingTestSupport.h"
+#include "LibjpegFiles.h"
 #include "imaging/PictureFiles.h"
 #include "imaging/XEResizeCompo.h"
 #include "support/TempDir.h"
@@ -20,7 +21,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 using namespace qor;
@@ -121,31 +121,14 @@ TBytes ProfileOf(const TRgbSpace& space)
 // Quality 100 without chroma subsampling, the profile in APP2 segments when there is one.
 std::string Jpeg(const TBmpScan& picture, const TBytes& icc)
 {
-    jpeg_compress_struct encoder{};
-    jpeg_error_mgr error{};
-    encoder.err = jpeg_std_error(&error);
-    jpeg_create_compress(&encoder);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&encoder, &buffer, &size);
-    encoder.image_width = static_cast<JDIMENSION>(picture.Width());
-    encoder.image_height = static_cast<JDIMENSION>(picture.Height());
-    encoder.input_components = 3;
-    encoder.in_color_space = JCS_EXT_BGR;
-    jpeg_set_defaults(&encoder);
-    jpeg_set_quality(&encoder, 100, TRUE);
-    encoder.comp_info[0].h_samp_factor = encoder.comp_info[0].v_samp_factor = 1;
-    jpeg_start_compress(&encoder, TRUE);
-    if (!icc.empty()) jpeg_write_icc_profile(&encoder, icc.data(), unsigned(icc.size()));
-    for (int32_t y = 0; y < picture.Height(); ++y) {
-        JSAMPROW row = const_cast<uint8_t*>(picture.Row(y));
-        jpeg_write_scanlines(&encoder, &row, 1);
-    }
-    jpeg_finish_compress(&encoder);
-    jpeg_destroy_compress(&encoder);
-    std::string bytes(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return bytes;
+    return LibjpegFile(
+        picture, 100,
+        [](jpeg_compress_struct& encoder) {
+            encoder.comp_info[0].h_samp_factor = encoder.comp_info[0].v_samp_factor = 1;
+        },
+        [&](jpeg_compress_struct& encoder) {
+            if (!icc.empty()) jpeg_write_icc_profile(&encoder, icc.data(), unsigned(icc.size()));
+        });
 }
 
 // libpng stores the profile in iCCP only when it is whole and fits the picture's colour type;

@@ -3,6 +3,7 @@
 
 #include "ExifFiles.h"
 #include "ImagingTestSupport.h"
+#include "LibjpegFiles.h"
 #include "imaging/Bitmaps.h"
 #include "imaging/Geometry.h"
 #include "imaging/ImageError.h"
@@ -47,39 +48,16 @@ const TEncoding kEncodings[] = {
     {"420a", 2, 2, false, false, true}, {"422r", 2, 1, false, false, false, 1},
 };
 
-// Encodes with libjpeg directly, as the product's encoder writes 4:2:0 baseline only.
 std::string Encode(const TBmpScan& picture, const TEncoding& how)
 {
-    jpeg_compress_struct encoder{};
-    jpeg_error_mgr error{};
-    encoder.err = jpeg_std_error(&error);
-    jpeg_create_compress(&encoder);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&encoder, &buffer, &size);
-    encoder.image_width = static_cast<JDIMENSION>(picture.Width());
-    encoder.image_height = static_cast<JDIMENSION>(picture.Height());
-    encoder.input_components = 3;
-    encoder.in_color_space = JCS_EXT_BGR;
-    jpeg_set_defaults(&encoder);
-    jpeg_set_quality(&encoder, 85, TRUE);
-    if (how.Gray) jpeg_set_colorspace(&encoder, JCS_GRAYSCALE);
-    encoder.comp_info[0].h_samp_factor = how.HSampling;
-    encoder.comp_info[0].v_samp_factor = how.VSampling;
-    if (how.Progressive) jpeg_simple_progression(&encoder);
-    encoder.arith_code = how.Arithmetic ? TRUE : FALSE;
-    encoder.restart_in_rows = how.RestartRows;
-    jpeg_start_compress(&encoder, TRUE);
-    while (encoder.next_scanline < encoder.image_height) {
-        JSAMPROW row =
-            const_cast<uint8_t*>(picture.Row(static_cast<int32_t>(encoder.next_scanline)));
-        jpeg_write_scanlines(&encoder, &row, 1);
-    }
-    jpeg_finish_compress(&encoder);
-    jpeg_destroy_compress(&encoder);
-    std::string out(reinterpret_cast<char*>(buffer), size);
-    std::free(buffer);
-    return out;
+    return LibjpegFile(picture, 85, [&](jpeg_compress_struct& encoder) {
+        if (how.Gray) jpeg_set_colorspace(&encoder, JCS_GRAYSCALE);
+        encoder.comp_info[0].h_samp_factor = how.HSampling;
+        encoder.comp_info[0].v_samp_factor = how.VSampling;
+        if (how.Progressive) jpeg_simple_progression(&encoder);
+        encoder.arith_code = how.Arithmetic ? TRUE : FALSE;
+        encoder.restart_in_rows = how.RestartRows;
+    });
 }
 
 // The file with an EXIF orientation block put after SOI.
