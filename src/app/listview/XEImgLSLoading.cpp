@@ -173,12 +173,17 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
                                                                      : PInfoToId(entry.get());
     if (id < 0) return; // the entry left the list while its picture was decoded
     // A decode that was running when the loaders stopped serves its entry if the entry would
-    // ask the same now; otherwise the entry asks again, as no other load takes it up.
+    // ask the same now; otherwise the entry asks again, as no other load takes it up: at once
+    // when its cell is on the page, with the background loading otherwise.
     if (stale && !entry->bmp) {
         TThumbJob now = JobFor(id);
         if (!SameRequest(now.Request, job.Request)) {
-            entry->InThread = true;
-            FLoader->Idle({std::move(now)});
+            bool shown = InBuffer(id);
+            entry->InThread = shown || UseIdleLoading;
+            if (shown)
+                FLoader->Urgent(std::move(now));
+            else if (UseIdleLoading)
+                FLoader->Idle({std::move(now)});
             return;
         }
         stale = false;

@@ -192,11 +192,17 @@ private slots:
             slow.push_back(Path("slow" + std::to_string(i) + ".png"));
             SavePng(slow.back(), picture, {}, false);
         }
-        FList->AssignFileLS(slow);
-        QTRY_VERIFY_WITH_TIMEOUT(FList->IdToPInfo(0)->bmp || FList->IdToPInfo(1)->bmp, 10000);
-        FList->StopLoaders();
-        FList->StartBackgroundLoading();
-        QTRY_VERIFY_WITH_TIMEOUT(AllLoaded(), 10000);
+        // The same request still served, then one the running decodes no longer answer.
+        for (bool requestChanges : {false, true}) {
+            FList->Clear(true, true);
+            FList->AssignFileLS(slow);
+            QTRY_VERIFY_WITH_TIMEOUT(FList->IdToPInfo(0)->bmp || FList->IdToPInfo(1)->bmp, 10000);
+            FList->StopLoaders();
+            if (requestChanges) FList->ThumbSmoothStretch = !FList->ThumbSmoothStretch;
+            FList->StartBackgroundLoading();
+            QTRY_VERIFY_WITH_TIMEOUT(AllLoaded(), 10000);
+        }
+        FList->ThumbSmoothStretch = false;
     }
 
     void DamagedPictureKeepsItsPlaceholder()
