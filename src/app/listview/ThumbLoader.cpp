@@ -8,6 +8,16 @@
 
 namespace qor {
 
+namespace {
+
+bool SameRequest(const TThumbRequest& a, const TThumbRequest& b)
+{
+    return a.FileName == b.FileName && a.BoxWidth == b.BoxWidth && a.BoxHeight == b.BoxHeight &&
+           a.UserAngle == b.UserAngle && a.Smooth == b.Smooth && a.ExifRotation == b.ExifRotation;
+}
+
+} // namespace
+
 TThumbLoader::TThumbLoader(TDispatcher& mainThread, int threadCount, TMake make, TDeliver deliver)
     : FMainThread(mainThread), FMake(std::move(make)), FDeliver(std::move(deliver))
 {
@@ -42,7 +52,10 @@ void TThumbLoader::Urgent(TThumbJob job)
         TKey key = job.Entry.lock().get();
         if (!key) return;
         auto running = FRunning.find(key);
-        if (running != FRunning.end() && SameRequest(running->second, job.Request)) return;
+        // A decode started before the last Stop comes stale: it answers no new request.
+        if (running != FRunning.end() && running->second.Generation == FGeneration &&
+            SameRequest(running->second.Request, job.Request))
+            return;
         job.Generation = FGeneration;
         FJobs[key] = std::move(job);
         FUrgent.push_front(key);
@@ -74,10 +87,18 @@ std::vector<std::weak_ptr<TThumbInfo>> TThumbLoader::Stop()
     for (auto& [key, job] : FJobs)
         dropped.push_back(job.Entry);
     FJobs.clear();
-    FRunning.clear(); // their results come stale: the same requests may be made again
     FUrgent.clear();
     FIdle.clear();
     return dropped;
+}
+
+std::vector<std::weak_ptr<TThumbInfo>> TThumbLoader::Running() const
+{
+    std::lock_guard lock(FLock);
+    std::vector<std::weak_ptr<TThumbInfo>> running;
+    for (const auto& [key, job] : FRunning)
+        running.push_back(job.Entry);
+    return running;
 }
 
 bool TThumbLoader::Alive() const
@@ -103,7 +124,7 @@ bool TThumbLoader::Take(TThumbJob& job, TKey& taken)
         if (it == FJobs.end()) continue;
         job = std::move(it->second);
         FJobs.erase(it);
-        FRunning[key] = job.Request;
+        FRunning[key] = job;
         taken = key;
         ++FBusy;
         return true;

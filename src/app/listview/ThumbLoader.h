@@ -52,6 +52,8 @@ public:
     void Idle(std::vector<TThumbJob> jobs);
     // Drops the queued jobs and answers their entries; decodes running now are delivered stale.
     std::vector<std::weak_ptr<TThumbInfo>> Stop();
+    // The entries whose decode runs now, those started before the last Stop among them.
+    std::vector<std::weak_ptr<TThumbInfo>> Running() const;
     // Jobs queued or being made.
     bool Alive() const;
     // Worker threads use the lowest scheduling priority unless told otherwise (benchmarks).
@@ -71,7 +73,7 @@ private:
     std::deque<TKey> FUrgent;
     std::deque<TKey> FIdle;
     std::unordered_map<TKey, TThumbJob> FJobs;
-    std::unordered_map<TKey, TThumbRequest> FRunning;
+    std::unordered_map<TKey, TThumbJob> FRunning;
     uint64_t FGeneration = 1;
     int FBusy = 0;
     bool FQuit = false;

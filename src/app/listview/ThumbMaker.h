@@ -22,12 +22,6 @@ struct TThumbRequest {
     bool ExifRotation = true;
 };
 
-inline bool SameRequest(const TThumbRequest& a, const TThumbRequest& b)
-{
-    return a.FileName == b.FileName && a.BoxWidth == b.BoxWidth && a.BoxHeight == b.BoxHeight &&
-           a.UserAngle == b.UserAngle && a.Smooth == b.Smooth && a.ExifRotation == b.ExifRotation;
-}
-
 struct TThumbResult {
     std::shared_ptr<TBmpScan> Bmp; // none when the picture cannot be decoded
     int32_t Width = 0;             // the picture's own size after its EXIF orientation

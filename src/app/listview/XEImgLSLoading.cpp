@@ -155,8 +155,12 @@ void TXEImgLS::StartBackgroundLoading()
 void TXEImgLS::StopLoaders()
 {
     std::erase_if(FFailed, [](const std::weak_ptr<TThumbInfo>& e) { return e.expired(); });
-    // Entries whose job is forgotten may be taken again by a later load.
-    for (const std::weak_ptr<TThumbInfo>& weak : FLoader->Stop())
+    // Entries whose job is forgotten, or whose decode will come stale, may be taken again by a
+    // later load.
+    std::vector<std::weak_ptr<TThumbInfo>> forgotten = FLoader->Stop();
+    for (const std::weak_ptr<TThumbInfo>& weak : FLoader->Running())
+        forgotten.push_back(weak);
+    for (const std::weak_ptr<TThumbInfo>& weak : forgotten)
         if (PThumbInfo entry = weak.lock()) entry->InThread = false;
 }
 
@@ -172,22 +176,6 @@ void TXEImgLS::Deliver(const TThumbJob& job, TThumbResult& result, bool stale)
     int id = (job.IdHint < Count() && FThumbLS[job.IdHint] == entry) ? job.IdHint
                                                                      : PInfoToId(entry.get());
     if (id < 0) return; // the entry left the list while its picture was decoded
-    // A decode that was running when the loaders stopped serves its entry if the entry would
-    // ask the same now; otherwise the entry asks again, as no other load takes it up: at once
-    // when its cell is on the page, with the background loading otherwise.
-    if (stale && !entry->bmp) {
-        TThumbJob now = JobFor(id);
-        if (!SameRequest(now.Request, job.Request)) {
-            bool shown = InBuffer(id);
-            entry->InThread = shown || UseIdleLoading;
-            if (shown)
-                FLoader->Urgent(std::move(now));
-            else if (UseIdleLoading)
-                FLoader->Idle({std::move(now)});
-            return;
-        }
-        stale = false;
-    }
     bool wanted = !stale && !entry->bmp && entry->FileName == job.Request.FileName &&
                   entry->UserAngle == job.Request.UserAngle;
     // A picture that cannot be decoded keeps its placeholder and is not tried again by the
